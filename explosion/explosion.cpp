@@ -1,0 +1,2 @@
+// The four-layer explosion.
+#include "explosion/cvl_explosion.h"
