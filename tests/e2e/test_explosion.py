@@ -1,0 +1,110 @@
+"""The explosion as a person sees it: it plays by itself, grows and ends over the floor; Z restarts it, and
+holding Z keeps it from showing."""
+
+import time
+
+from harness import TITLE, Demo, Failure, Xvfb, run_cases, wait_until
+
+STILL = 1.0        # mean channel difference under which two frames count as the same picture
+VISIBLE = 0.02     # fraction of the view that must change for the explosion to count as showing
+
+
+def launched(xvfb):
+    demo = Demo(xvfb).start()
+    demo.answer_question(full_screen=False)
+    window = demo.wait_window(TITLE)
+    demo.focus(window)
+    return demo, window
+
+
+def floor_only(demo, window):
+    """Holds Z until the picture is still: the floor alone, the explosion held at its start."""
+    demo.key_down("z")
+    previous = demo.screenshot(window)
+
+    def still():
+        nonlocal previous
+        shot = demo.screenshot(window)
+        same = shot.difference(previous) < STILL
+        previous = shot
+        return shot if same else None
+    reference = wait_until(still, 30, "a still picture while Z is held", interval=0.3)
+    return reference
+
+
+def record_until_still(demo, window, reference, timeout=90):
+    """Screenshots until the view is back to the reference; returns the changed fractions in order."""
+    fractions = []
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        shot = demo.screenshot(window)
+        fraction = shot.changed_fraction(reference)
+        fractions.append(fraction)
+        if fraction < 0.002 and max(fractions) > VISIBLE:
+            return fractions, shot
+        time.sleep(0.02)
+    raise Failure(f"explosion did not end; changed fractions {fractions[-5:]}")
+
+
+def it_appears_grows_and_ends_with_only_the_floor():
+    with Xvfb() as xvfb:
+        demo, window = launched(xvfb)
+        try:
+            reference = floor_only(demo, window)
+            demo.key_up("z")
+            fractions, last = record_until_still(demo, window, reference)
+            peak = fractions.index(max(fractions))
+            first_seen = next(i for i, f in enumerate(fractions) if f > 0.001)
+            if max(fractions) < 0.05:
+                raise Failure(f"explosion too small: {max(fractions):.3f}")
+            if not (first_seen < peak and fractions[first_seen] < max(fractions) / 2):
+                raise Failure(f"explosion did not grow: {[round(f, 3) for f in fractions]}")
+            if last.difference(reference) > STILL:
+                raise Failure("more than the floor is left at the end")
+        finally:
+            demo.stop()
+
+
+def holding_z_keeps_it_from_showing():
+    with Xvfb() as xvfb:
+        demo, window = launched(xvfb)
+        try:
+            reference = floor_only(demo, window)
+            started = time.monotonic()
+            while time.monotonic() - started < 3:
+                if demo.screenshot(window).changed_fraction(reference) > 0.002:
+                    raise Failure("the explosion showed while Z was held")
+            demo.key_up("z")
+            wait_until(lambda: demo.screenshot(window).changed_fraction(reference) > VISIBLE, 30,
+                       "the explosion after Z is released")
+        finally:
+            demo.stop()
+
+
+def a_tap_of_z_restarts_it_mid_way():
+    with Xvfb() as xvfb:
+        demo, window = launched(xvfb)
+        try:
+            reference = floor_only(demo, window)
+            demo.key_up("z")
+            began = time.monotonic()
+            record_until_still(demo, window, reference)
+            whole = time.monotonic() - began
+
+            demo.tap("z")
+            began = time.monotonic()
+            wait_until(lambda: demo.screenshot(window).changed_fraction(reference) > VISIBLE, 30, "the explosion")
+            time.sleep(whole / 3)
+            demo.tap("z")
+            record_until_still(demo, window, reference)
+            restarted = time.monotonic() - began
+            if restarted < whole * 1.15:
+                raise Failure(f"a restarted explosion lasted {restarted:.1f}s, a whole one {whole:.1f}s")
+        finally:
+            demo.stop()
+
+
+if __name__ == "__main__":
+    run_cases(it_appears_grows_and_ends_with_only_the_floor,
+              holding_z_keeps_it_from_showing,
+              a_tap_of_z_restarts_it_mid_way)
