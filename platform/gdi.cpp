@@ -1,0 +1,136 @@
+// Bitmap objects: BMP files read by SDL, converted and flipped into the layout Windows gives a
+// device-independent section, kept in a handle table.
+#include "platform/gdi.h"
+
+#include <SDL.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "platform/handles.h"
+
+namespace platform {
+namespace {
+
+struct Bitmap {
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t width_bytes = 0;
+    uint16_t bits_pixel = 0;
+    std::vector<uint8_t> bits;  // bottom row first
+};
+
+HandleTable<Bitmap, HandleKind::Bitmap>& bitmaps() {
+    static HandleTable<Bitmap, HandleKind::Bitmap> table;
+    return table;
+}
+
+// Headers can claim billions of pixels; SDL would try to allocate them before finding the file short.
+// No bitmap this system draws comes near 8192 x 8192.
+constexpr uint64_t max_pixels = uint64_t{8192} * 8192;
+
+uint32_t little_endian(const uint8_t* bytes, int count) {
+    uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i) value = value << 8 | bytes[i];
+    return value;
+}
+
+uint64_t magnitude(uint32_t raw) {
+    const int64_t value = static_cast<int32_t>(raw);
+    return static_cast<uint64_t>(value < 0 ? -value : value);
+}
+
+// Reads the size from the headers at the start of `file` and rewinds it; false for a size over the cap.
+// Anything else wrong with the file is SDL's to find.
+bool size_within_cap(SDL_RWops* file) {
+    uint8_t header[26] = {};
+    const size_t got = SDL_RWread(file, header, 1, sizeof header);
+    SDL_RWseek(file, 0, RW_SEEK_SET);
+    if (got < sizeof header) return true;
+    uint64_t width = 0;
+    uint64_t height = 0;
+    if (little_endian(header + 14, 4) == 12) {
+        width = little_endian(header + 18, 2);
+        height = little_endian(header + 20, 2);
+    } else {
+        width = magnitude(little_endian(header + 18, 4));
+        height = magnitude(little_endian(header + 22, 4));  // negative for top-down files
+    }
+    return width * height <= max_pixels;
+}
+
+SDL_Surface* read_bmp(const char* name) {
+    SDL_RWops* file = SDL_RWFromFile(name, "rb");
+    if (!file) return nullptr;
+    if (!size_within_cap(file)) {
+        SDL_RWclose(file);
+        return nullptr;
+    }
+    return SDL_LoadBMP_RW(file, 1);
+}
+
+// SDL surfaces are top-down with a pitch of SDL's choosing; a DIB section is bottom-up with rows
+// padded to 4 bytes.
+std::unique_ptr<Bitmap> to_dib(SDL_Surface* loaded) {
+    const bool has_x = loaded->format->BitsPerPixel == 32;
+    SDL_Surface* converted =
+        SDL_ConvertSurfaceFormat(loaded, has_x ? SDL_PIXELFORMAT_BGRA32 : SDL_PIXELFORMAT_BGR24, 0);
+    if (!converted) return nullptr;
+    auto bitmap = std::make_unique<Bitmap>();
+    bitmap->width = converted->w;
+    bitmap->height = converted->h;
+    bitmap->bits_pixel = has_x ? 32 : 24;
+    const size_t row_bytes = static_cast<size_t>(converted->w) * (has_x ? 4 : 3);
+    bitmap->width_bytes = static_cast<int32_t>((row_bytes + 3) / 4 * 4);
+    bitmap->bits.assign(static_cast<size_t>(bitmap->width_bytes) * converted->h, 0);
+    SDL_LockSurface(converted);
+    for (int32_t row = 0; row < converted->h; ++row) {
+        const auto* source = static_cast<const uint8_t*>(converted->pixels) + static_cast<size_t>(row) * converted->pitch;
+        const size_t target_row = static_cast<size_t>(converted->h - 1 - row);
+        std::memcpy(bitmap->bits.data() + target_row * bitmap->width_bytes, source, row_bytes);
+    }
+    SDL_UnlockSurface(converted);
+    SDL_FreeSurface(converted);
+    return bitmap;
+}
+
+}  // namespace
+
+HBITMAP load_image(HINSTANCE /*instance*/, const char* name, uint32_t type, int32_t cx, int32_t cy,
+                   uint32_t flags) {
+    if (!name || type != IMAGE_BITMAP || !(flags & LR_LOADFROMFILE) || cx != 0 || cy != 0) return 0;
+    SDL_Surface* loaded = read_bmp(name);
+    if (!loaded) return 0;
+    std::unique_ptr<Bitmap> bitmap = to_dib(loaded);
+    SDL_FreeSurface(loaded);
+    return bitmap ? bitmaps().add(std::move(bitmap)) : 0;
+}
+
+int32_t get_object(HGDIOBJ object, int32_t size, void* out) {
+    Bitmap* bitmap = bitmaps().get(object);
+    if (!bitmap) return 0;
+    constexpr auto record_size = static_cast<int32_t>(sizeof(BITMAP));
+    if (!out) return record_size;
+    if (size < record_size) return 0;
+    BITMAP record = {};
+    record.bmWidth = bitmap->width;
+    record.bmHeight = bitmap->height;
+    record.bmWidthBytes = bitmap->width_bytes;
+    record.bmPlanes = 1;
+    record.bmBitsPixel = bitmap->bits_pixel;
+    record.bmBits = bitmap->bits.data();
+    std::memcpy(out, &record, sizeof record);
+    return record_size;
+}
+
+bool delete_object(HGDIOBJ object) {
+    switch (handle_kind(object)) {
+        case HandleKind::Bitmap:
+            return bitmaps().remove(object) != nullptr;
+        default:
+            return false;
+    }
+}
+
+}  // namespace platform
