@@ -41,7 +41,7 @@ float puff_density(const CellPoint& p, const Noise& noise, const PuffShape& shap
     const float n = noise.fbm(x + shape.warp * wx, y + shape.warp * wy, shape.octaves);
     const float edge = shape.radius + shape.fray * n;
     const float body = 1.0f - smoothstep(edge - shape.softness, edge, p.r);
-    return clamp01(body * (0.65f + 0.6f * n));
+    return body * clamp01(0.65f + shape.contrast * n);
 }
 
 }  // namespace assets

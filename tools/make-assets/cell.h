@@ -30,6 +30,7 @@ struct PuffShape {
     float scale;      // noise frequency across the cell
     float warp;       // how far the noise is pushed around by noise of its own
     float fray;       // how much the noise moves the outline
+    float contrast;   // how much the noise varies the density inside
     int octaves;
 };
 
