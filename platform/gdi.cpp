@@ -86,7 +86,8 @@ std::unique_ptr<Bitmap> to_dib(SDL_Surface* loaded) {
     bitmap->bits.assign(static_cast<size_t>(bitmap->width_bytes) * converted->h, 0);
     SDL_LockSurface(converted);
     for (int32_t row = 0; row < converted->h; ++row) {
-        const auto* source = static_cast<const uint8_t*>(converted->pixels) + static_cast<size_t>(row) * converted->pitch;
+        const auto* source =
+            static_cast<const uint8_t*>(converted->pixels) + static_cast<size_t>(row) * converted->pitch;
         const size_t target_row = static_cast<size_t>(converted->h - 1 - row);
         std::memcpy(bitmap->bits.data() + target_row * bitmap->width_bytes, source, row_bytes);
     }
@@ -97,8 +98,7 @@ std::unique_ptr<Bitmap> to_dib(SDL_Surface* loaded) {
 
 }  // namespace
 
-HBITMAP load_image(HINSTANCE /*instance*/, const char* name, uint32_t type, int32_t cx, int32_t cy,
-                   uint32_t flags) {
+HBITMAP load_image(HINSTANCE /*instance*/, const char* name, uint32_t type, int32_t cx, int32_t cy, uint32_t flags) {
     if (!name || type != IMAGE_BITMAP || !(flags & LR_LOADFROMFILE) || cx != 0 || cy != 0) return 0;
     SDL_Surface* loaded = read_bmp(name);
     if (!loaded) return 0;

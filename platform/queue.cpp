@@ -367,8 +367,9 @@ int32_t translate_message(const MSG* msg) {
     const Entry& key = queue().last_key;
     const bool same = key.msg.hwnd == msg->hwnd && key.msg.message == msg->message &&
                       key.msg.wParam == msg->wParam && key.msg.lParam == msg->lParam;
-    if (same && key.character) {
-        post_message(msg->hwnd, msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, key.character, msg->lParam);
+    const uint16_t character = same && key.character ? key.character : control_character(msg->wParam, false);
+    if (character) {
+        post_message(msg->hwnd, msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, character, msg->lParam);
     }
     return 1;
 }

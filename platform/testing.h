@@ -18,6 +18,9 @@ bool take_failure(Failure which);
 // get_tick_count and the timers run this many milliseconds ahead from now on.
 void advance_clock(uint32_t milliseconds);
 
+// Makes a window the foreground window, as activating it would (0 for a stale handle).
+void set_foreground(HWND window);
+
 // The SDL window id of a top-level window (0 when it has none yet).
 uint32_t native_window_id(HWND window);
 

@@ -193,6 +193,14 @@ ATOM register_class_ex(const WNDCLASSEX* window_class) {
     return add_class(window_class->lpszClassName, entry);
 }
 
+int32_t unregister_class(const char* class_name, HINSTANCE) {
+    if (!class_name) return 0;
+    WindowSystem& system = window_system();
+    bool in_use = false;
+    system.windows.for_each([&](HWND, const Window& window) { in_use = in_use || window.class_name == class_name; });
+    return !in_use && system.classes.erase(class_name) ? 1 : 0;
+}
+
 int32_t get_class_info_ex(HINSTANCE, const char* class_name, WNDCLASSEX* out) {
     if (!class_name || !out) return 0;
     const auto found = window_system().classes.find(class_name);
@@ -389,6 +397,10 @@ int32_t release_capture() {
 HWND get_capture() { return window_system().capture; }
 
 HWND get_foreground_window() { return window_system().foreground; }
+
+namespace testing {
+void set_foreground(HWND window) { window_system().foreground = is_window(window) ? window : 0; }
+}  // namespace testing
 
 int32_t set_window_text(HWND handle, const char* text) {
     Window* window = find_window(handle);

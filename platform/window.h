@@ -15,6 +15,8 @@ HINSTANCE get_module_handle(const char* module_name);
 // Classes are known by name (the instance is not part of the key). Registering a name twice fails (0).
 ATOM register_class(const WNDCLASS* window_class);
 ATOM register_class_ex(const WNDCLASSEX* window_class);
+// Fails while windows of the class exist.
+int32_t unregister_class(const char* class_name, HINSTANCE instance);
 // Non-zero when the class exists; fills the record then (cbSize is left as the caller set it).
 int32_t get_class_info_ex(HINSTANCE instance, const char* class_name, WNDCLASSEX* out);
 
