@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #include "corvel/state.h"
@@ -112,6 +113,8 @@ struct SizeCase {
     std::vector<float> after;  // SIZE after each frame; drawn in the frames where it is negative
 };
 
+void PrintTo(const SizeCase& c, std::ostream* out) { *out << "start " << c.start << " step " << c.step; }
+
 class EmitterSizes : public EmitterFrame, public ::testing::WithParamInterface<SizeCase> {};
 
 TEST_P(EmitterSizes, DrawnWhileNegativeMovingOutByPosEachDrawnFrame) {
@@ -173,6 +176,8 @@ struct CellCase {
     float s0, t1;  // emitter 5's cell, as sent: s from s0 to s0 + 1/rows, t from t1 - 1/columns to t1
 };
 
+void PrintTo(const CellCase& c, std::ostream* out) { *out << c.rows << " by " << c.columns; }
+
 class EmitterCells : public EmitterFrame, public ::testing::WithParamInterface<CellCase> {};
 
 TEST_P(EmitterCells, EmitterShowsTheCellOfItsIndex) {
@@ -195,6 +200,8 @@ struct BlendCase {
     int32_t type;
     GLenum src, dst;
 };
+
+void PrintTo(const BlendCase& c, std::ostream* out) { *out << "type " << c.type; }
 
 class EmitterBlend : public EmitterFrame, public ::testing::WithParamInterface<BlendCase> {};
 
@@ -265,6 +272,8 @@ struct PixelCase {
     float alpha, greater, depth;
     bool drawn;
 };
+
+void PrintTo(const PixelCase& c, std::ostream* out) { *out << c.what; }
 
 class EmitterPixels : public EmitterFrame, public ::testing::WithParamInterface<PixelCase> {};
 
