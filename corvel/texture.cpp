@@ -75,9 +75,9 @@ void TEXTURELOADTGAID(const char* TGAFILE, uint32_t& TEXTURE) {
 
 void TEXTURELOADID(const char* BMPFILE, int32_t NUM) {
     const int32_t FORMAT = GETBMPDEPTH(BMPFILE);
-    const platform::HBITMAP bitmap = platform::load_image(
-        0, BMPFILE, platform::IMAGE_BITMAP, 0, 0,
-        platform::LR_LOADFROMFILE | platform::LR_LOADTRANSPARENT | platform::LR_CREATEDIBSECTION);
+    const platform::HBITMAP bitmap =
+        platform::load_image(0, BMPFILE, platform::IMAGE_BITMAP, 0, 0,
+                             platform::LR_LOADFROMFILE | platform::LR_LOADTRANSPARENT | platform::LR_CREATEDIBSECTION);
     platform::BITMAP BM = {};
     platform::get_object(bitmap, sizeof BM, &BM);
     auto* bits = static_cast<uint8_t*>(BM.bmBits);
@@ -107,7 +107,9 @@ void TEXTURELOADID(const char* BMPFILE, int32_t NUM) {
     platform::delete_object(bitmap);
 }
 
-void TEXTURESELECTID(int32_t NUM) { glBindTexture(GL_TEXTURE_2D, TEXTUREID2[NUM]); }
+void TEXTURESELECTID(int32_t NUM) {
+    glBindTexture(GL_TEXTURE_2D, TEXTUREID2[NUM]);
+}
 
 int32_t GETBMPDEPTH(const char* BMPFILE) {
     if (!file_exists(BMPFILE)) return 0;

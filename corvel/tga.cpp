@@ -29,7 +29,9 @@ void close_file() {
     FTGA = nullptr;
 }
 
-bool read_bytes(void* into, size_t count) { return std::fread(into, 1, count, FTGA) == count; }
+bool read_bytes(void* into, size_t count) {
+    return std::fread(into, 1, count, FTGA) == count;
+}
 
 void release_image(TGATEXTURE& TEXTURE) {
     std::free(TEXTURE.IMAGEDATA);

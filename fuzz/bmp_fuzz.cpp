@@ -19,9 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const int32_t depth = corvel::GETBMPDEPTH(path.c_str());
     if (depth < 0 || depth > 0xFFFF) std::abort();
-    const platform::HBITMAP bitmap = platform::load_image(
-        0, path.c_str(), platform::IMAGE_BITMAP, 0, 0,
-        platform::LR_LOADFROMFILE | platform::LR_LOADTRANSPARENT | platform::LR_CREATEDIBSECTION);
+    const platform::HBITMAP bitmap =
+        platform::load_image(0, path.c_str(), platform::IMAGE_BITMAP, 0, 0,
+                             platform::LR_LOADFROMFILE | platform::LR_LOADTRANSPARENT | platform::LR_CREATEDIBSECTION);
     if (!bitmap) return 0;
     platform::BITMAP record = {};
     if (platform::get_object(bitmap, sizeof record, &record) != sizeof record) std::abort();

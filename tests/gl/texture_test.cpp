@@ -1,5 +1,7 @@
 // Texture loading on a real Mesa context: texels read back with glGetTexImage for BMP and TGA files of
 // awkward widths, mipmap levels, the slot table, and the files that give no texture or no image.
+#include "corvel/texture.h"
+
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "corvel/state.h"
-#include "corvel/texture.h"
 #include "tests/gl/support/gl_context.h"
 #include "tests/unit/tga_bmp_files.h"
 
@@ -242,7 +243,7 @@ TEST_F(Textures, ThirtyTwoBitTgaGoesIntoTheCallersVariable) {
 
 TEST_F(Textures, TgaThatGivesNoImageLeavesVariableAndTextureStateAlone) {
     const std::vector<std::pair<std::string, size_t>> cases = {{dir.path("missing.tga"), 0},
-                                                                 {dir.write("bad.tga", {0, 0, 3, 0}), 1}};
+                                                               {dir.write("bad.tga", {0, 0, 3, 0}), 1}};
     for (const auto& [file, boxes] : cases) {
         SCOPED_TRACE(file);
         uint32_t name = 1234;

@@ -150,13 +150,13 @@ TEST_F(BitmapLoading, ThirtyTwoBitPixelsKeepTheirFourthByte) {
 
 TEST_F(BitmapLoading, PalettedFileBecomesTwentyFourBitColours) {
     const Bytes palette = {0, 0, 0, 0, 200, 100, 50, 0, 1, 2, 3, 0};  // B, G, R, 0 per entry
-    const Bytes indices = {1, 2, 0, 0, 2, 1, 1, 0};                  // 3 x 2, rows padded to 4 bytes
+    const Bytes indices = {1, 2, 0, 0, 2, 1, 1, 0};                   // 3 x 2, rows padded to 4 bytes
     const platform::HBITMAP bitmap = keep(load(dir.write("pal.bmp", bmp_file(3, 2, 8, indices, palette))));
     ASSERT_NE(bitmap, 0u);
     const platform::BITMAP record = describe(bitmap);
     EXPECT_EQ(record.bmBitsPixel, 24);
-    EXPECT_EQ(bits_of(record), (Bytes{200, 100, 50, 1, 2, 3, 0, 0, 0, 0, 0, 0,  // first row stored
-                                      1, 2, 3, 200, 100, 50, 200, 100, 50, 0, 0, 0}));
+    EXPECT_EQ(bits_of(record), (Bytes{200, 100, 50, 1,   2,   3,  0,   0,   0,  0, 0, 0,  // first row stored
+                                      1,   2,   3,  200, 100, 50, 200, 100, 50, 0, 0, 0}));
 }
 
 TEST_F(BitmapLoading, UnloadableRequestsGiveNoHandle) {

@@ -35,8 +35,8 @@ public:
 
     std::string write(const std::string& name, const Bytes& bytes) const {
         const std::string file = path(name);
-        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return file;
     }
 

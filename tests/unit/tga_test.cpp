@@ -1,5 +1,7 @@
 // The TGA reader on tiny files written to a temporary folder: every refusal with its one message box,
 // the pixel exchange of both image types, packet kinds, and the file closed after every call.
+#include "corvel/tga.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "corvel/state.h"
-#include "corvel/tga.h"
 #include "tests/unit/tga_bmp_files.h"
 
 using namespace imagetest;
@@ -90,8 +91,8 @@ std::vector<Refusal> refusals() {
         {"RleRunOverflow24", true, tga_file(kRle, 2, 2, 24, Bytes{0x84} + px24), too_many, "ERROR"},
         {"RleRunOverflow32", true, tga_file(kRle, 2, 2, 32, Bytes{0x84} + px32), too_many, "ERROR"},
         {"RleRawOverflow", true, tga_file(kRle, 2, 2, 24, Bytes{0x04} + distinct_pixels(5, 3)), too_many, "ERROR"},
-        {"RleSecondPacketOverflow", true, tga_file(kRle, 2, 2, 32, Bytes{0x82} + px32 + Bytes{0x81} + px32),
-         too_many, "ERROR"},
+        {"RleSecondPacketOverflow", true, tga_file(kRle, 2, 2, 32, Bytes{0x82} + px32 + Bytes{0x81} + px32), too_many,
+         "ERROR"},
         // At the size cap the buffer is granted; the missing pixels are what fails.
         {"PlainAtSizeCap", true, tga_file(kPlain, 8192, 8192, 32, {}), "Could not read image data", "ERROR"},
         {"RleAtSizeCap", true, tga_file(kRle, 8192, 8192, 32, {}), "Could not read RLE header", "ERROR"},
@@ -104,8 +105,8 @@ std::vector<Refusal> refusals() {
         table.push_back({kind + "ZeroWidth", true, tga_file(type, 0, 1, 24, px24), info, "ERROR"});
         table.push_back({kind + "ZeroHeight", true, tga_file(type, 1, 0, 24, px24), info, "ERROR"});
         for (const uint8_t bpp : {0, 8, 15, 16, 33}) {
-            table.push_back({kind + "Depth" + std::to_string(bpp), true, tga_file(type, 1, 1, bpp, px32), info,
-                             "ERROR"});
+            table.push_back(
+                {kind + "Depth" + std::to_string(bpp), true, tga_file(type, 1, 1, bpp, px32), info, "ERROR"});
         }
         // 65535 x 65535 x 4 is 17 GB: beyond 32 bits and beyond any sane buffer.
         table.push_back({kind + "Largest32", true, tga_file(type, 65535, 65535, 32, px32), memory, "ERROR"});
@@ -118,8 +119,8 @@ std::vector<Refusal> refusals() {
         if (offset == 2) continue;
         Bytes file = valid;
         file[offset] = 1;
-        table.push_back({"Offset" + std::to_string(offset) + "Set", true, file, "TGA file be type 2 or type 10",
-                         "Invalid Image"});
+        table.push_back(
+            {"Offset" + std::to_string(offset) + "Set", true, file, "TGA file be type 2 or type 10", "Invalid Image"});
     }
     for (const uint8_t type : {0, 1, 3, 9, 11, 32, 33}) {
         table.push_back({"Type" + std::to_string(type), true, tga_file(type, 1, 1, 24, px24),
@@ -193,8 +194,8 @@ struct Packet {
 };
 
 TEST_F(TgaReader, PacketHeadersCarryOneTo128Pixels) {
-    for (const Packet packet : {Packet{0x00, 1, false}, Packet{0x7F, 128, false}, Packet{0x80, 1, true},
-                                Packet{0xFF, 128, true}}) {
+    for (const Packet packet :
+         {Packet{0x00, 1, false}, Packet{0x7F, 128, false}, Packet{0x80, 1, true}, Packet{0xFF, 128, true}}) {
         SCOPED_TRACE(packet.header);
         const Bytes values = distinct_pixels(packet.run ? 1 : packet.pixels, 4);
         Bytes expected;
@@ -228,8 +229,8 @@ TEST_F(TgaReader, PacketsRunOnAcrossRows) {
 }
 
 TEST_F(TgaReader, BytesAfterTheLastPixelAreIgnored) {
-    const Bytes footer = {0, 0, 0, 0, 0, 0, 0, 0, 'T', 'R', 'U', 'E', 'V', 'I', 'S', 'I', 'O', 'N', '-', 'X', 'F', 'I',
-                          'L', 'E', '.', 0};
+    const Bytes footer = {0,   0,   0,   0,   0,   0,   0,   0,   'T', 'R', 'U', 'E', 'V',
+                          'I', 'S', 'I', 'O', 'N', '-', 'X', 'F', 'I', 'L', 'E', '.', 0};
     const Bytes value = {1, 2, 3};
     ASSERT_TRUE(read(tga_file(kPlain, 1, 1, 24, value + footer)));
     EXPECT_EQ(pixels(), swapped(value, 3));
