@@ -28,7 +28,9 @@ void LOCKVIEWMODELEND() {
     glPopMatrix();
 }
 
-void LOCKVIEWMODELSCALEOFF() { LOCKVIEWMODELSCALE = false; }
+void LOCKVIEWMODELSCALEOFF() {
+    LOCKVIEWMODELSCALE = false;
+}
 
 void FINDCHARACTER(float X, float Y, float PX, float PY, float SX, float SY, int32_t ROWS, int32_t COLUMNS) {
     // An empty grid has no cells; drawing it would send infinite texture coordinates.

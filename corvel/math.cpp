@@ -11,7 +11,9 @@ namespace {
 
 constexpr long double PI_EXTENDED = 3.141592653589793238462643383279502884L;
 
-float to_float(double value) { return static_cast<float>(value); }
+float to_float(double value) {
+    return static_cast<float>(value);
+}
 
 }  // namespace
 
@@ -54,11 +56,17 @@ TGLVECTOR MATRIXVECROT(TGLVECTOR VEC, const TGLBASEMATRIX& ANG) {
     return TGLVECTOR{column(0), column(1), column(2)};
 }
 
-float DEGTORAD(float DEGREE) { return static_cast<float>(static_cast<long double>(DEGREE) * PI_EXTENDED / 180.0L); }
+float DEGTORAD(float DEGREE) {
+    return static_cast<float>(static_cast<long double>(DEGREE) * PI_EXTENDED / 180.0L);
+}
 
-float RANDOMF(float RANGE) { return to_float(random_fraction() / 0.9 * RANGE); }
+float RANDOMF(float RANGE) {
+    return to_float(random_fraction() / 0.9 * RANGE);
+}
 
-TGLVECTOR GLVECTOR(double X, double Y, double Z) { return TGLVECTOR{to_float(X), to_float(Y), to_float(Z)}; }
+TGLVECTOR GLVECTOR(double X, double Y, double Z) {
+    return TGLVECTOR{to_float(X), to_float(Y), to_float(Z)};
+}
 
 void FINDNORMAL(double V1X, double V1Y, double V1Z, double V2X, double V2Y, double V2Z, double V3X, double V3Y,
                 double V3Z) {

@@ -11,7 +11,9 @@ std::mt19937& random_generator() {
     return generator;
 }
 
-double random_fraction() { return std::ldexp(static_cast<double>(random_generator()()), -32); }
+double random_fraction() {
+    return std::ldexp(static_cast<double>(random_generator()()), -32);
+}
 
 uint32_t random_below(uint32_t n) {
     return static_cast<uint32_t>((static_cast<uint64_t>(random_generator()()) * n) >> 32);

@@ -11,7 +11,9 @@ namespace corvel {
 namespace {
 
 // A window reported with no width or height must not divide by zero: it is projected as one pixel.
-int32_t divisor(int32_t size) { return size < 1 ? 1 : size; }
+int32_t divisor(int32_t size) {
+    return size < 1 ? 1 : size;
+}
 
 void clear_colour(double A, double R, double G, double B) {
     glClearColor(static_cast<float>(R), static_cast<float>(G), static_cast<float>(B), static_cast<float>(A));
@@ -74,9 +76,13 @@ void OPENGL_I2D(double A, double R, double G, double B) {
     glEnable(GL_NORMALIZE);
 }
 
-void TWOSIDEON() { glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 1); }
+void TWOSIDEON() {
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 1);
+}
 
-void TWOSIDEOFF() { glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0); }
+void TWOSIDEOFF() {
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
+}
 
 void SETGLREFRACTIVE() {
     glEnable(GL_CULL_FACE);

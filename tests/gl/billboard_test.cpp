@@ -1,5 +1,7 @@
 // Billboard frames, sprite-sheet cells and textured vertex pairs on a real context: matrices, stack depth,
 // texture windows and vertices as OpenGL received them, and the order of the calls.
+#include "corvel/billboard.h"
+
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -7,7 +9,6 @@
 #include <cmath>
 #include <vector>
 
-#include "corvel/billboard.h"
 #include "corvel/recorder.h"
 #include "corvel/state.h"
 #include "tests/gl/support/feedback.h"
@@ -127,7 +128,9 @@ const CellCase kCells[] = {
 };
 
 // The projection maps x and y from -2..2 onto the 256-pixel window.
-float object_x(float window) { return window / 64 - 2; }
+float object_x(float window) {
+    return window / 64 - 2;
+}
 
 }  // namespace
 
@@ -137,8 +140,8 @@ TEST_F(Billboard, CellQuadsCarryTheirTextureWindow) {
     glMatrixMode(GL_MODELVIEW);
     for (const CellCase& c : kCells) {
         SCOPED_TRACE(c.name);
-        const auto vertices = gltest::all_vertices(gltest::capture_feedback(
-            [&] { FINDCHARACTER(c.x, c.y, c.px, c.py, c.sx, c.sy, c.rows, c.columns); }));
+        const auto vertices = gltest::all_vertices(
+            gltest::capture_feedback([&] { FINDCHARACTER(c.x, c.y, c.px, c.py, c.sx, c.sy, c.rows, c.columns); }));
         ASSERT_GE(vertices.size(), 4u);
         bool seen[2][2] = {};
         for (const auto& v : vertices) {
@@ -158,12 +161,11 @@ TEST_F(Billboard, CellCornersGoOutCounterClockwiseFromBottomLeft) {
     gltest::trace_start();
     FINDCHARACTER(0, 0, 1, 1, 0.5f, 0.25f, 2, 2);
     const std::vector<GLCall> expected = {
-        {"glBegin", {GL_QUADS}},
-        {"glTexCoord2f", {0.5, 0}},   {"glVertex3f", {-0.5, -0.25, 0}},
-        {"glTexCoord2f", {1, 0}},     {"glVertex3f", {0.5, -0.25, 0}},
-        {"glTexCoord2f", {1, 0.5}},   {"glVertex3f", {0.5, 0.25, 0}},
-        {"glTexCoord2f", {0.5, 0.5}}, {"glVertex3f", {-0.5, 0.25, 0}},
-        {"glEnd", {}},
+        {"glBegin", {GL_QUADS}},          {"glTexCoord2f", {0.5, 0}},
+        {"glVertex3f", {-0.5, -0.25, 0}}, {"glTexCoord2f", {1, 0}},
+        {"glVertex3f", {0.5, -0.25, 0}},  {"glTexCoord2f", {1, 0.5}},
+        {"glVertex3f", {0.5, 0.25, 0}},   {"glTexCoord2f", {0.5, 0.5}},
+        {"glVertex3f", {-0.5, 0.25, 0}},  {"glEnd", {}},
     };
     EXPECT_EQ(gltest::trace_stop(), expected);
 }
@@ -203,7 +205,10 @@ TEST_F(Billboard, LineFreeSendsTexCoordsBeforeTheirVerticesOnlyWhenAsked) {
     const Case cases[] = {
         {false,
          {{"glBegin", {GL_LINES}}, {"glVertex3f", {-0.5, 0.25, 0}}, {"glVertex3f", {0.5, -0.25, 0}}, {"glEnd", {}}},
-         0.375f, 0.625f, 0.375f, 0.625f},
+         0.375f,
+         0.625f,
+         0.375f,
+         0.625f},
         {true,
          {{"glBegin", {GL_LINES}},
           {"glTexCoord2f", {0.125, 0.25}},
@@ -211,7 +216,10 @@ TEST_F(Billboard, LineFreeSendsTexCoordsBeforeTheirVerticesOnlyWhenAsked) {
           {"glTexCoord2f", {0.75, 0.875}},
           {"glVertex3f", {0.5, -0.25, 0}},
           {"glEnd", {}}},
-         0.125f, 0.25f, 0.75f, 0.875f},
+         0.125f,
+         0.25f,
+         0.75f,
+         0.875f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.texture ? "textured" : "untextured");

@@ -53,12 +53,8 @@ bool all_zero(const TGLVERTEX3F& rec) {
 TEST_F(RecorderGL, PassThroughSendsExactlyTheBatch) {
     GLBASEVERTEX3F.GLVERT3FSETNUM = 9;
     const std::vector<GLCall> expected = {
-        {"glBegin", {GL_QUADS}},
-        {"glVertex3f", {-0.5, -0.5, 0}},
-        {"glVertex3f", {0.5, -0.5, 0}},
-        {"glVertex3f", {0.5, 0.5, 0.25}},
-        {"glVertex3f", {-0.5, 0.5, -0.25}},
-        {"glEnd", {}},
+        {"glBegin", {GL_QUADS}},          {"glVertex3f", {-0.5, -0.5, 0}},    {"glVertex3f", {0.5, -0.5, 0}},
+        {"glVertex3f", {0.5, 0.5, 0.25}}, {"glVertex3f", {-0.5, 0.5, -0.25}}, {"glEnd", {}},
     };
     EXPECT_EQ(traced_quad_batch(), expected);
     EXPECT_EQ(GLBASEVERTEX3F.GLVERT3FMAX, 9);

@@ -1,5 +1,7 @@
 // The fixed set-ups on a real context: the projection, viewport, clear values, lights and render state they
 // leave behind, read back with glGet*.
+#include "corvel/setup.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
@@ -8,7 +10,6 @@
 #include <cmath>
 #include <functional>
 
-#include "corvel/setup.h"
 #include "corvel/state.h"
 #include "tests/gl/support/feedback.h"
 #include "tests/gl/support/gl_context.h"
@@ -99,8 +100,8 @@ TEST_F(Setup, PerspectiveSetUpLeavesItsState) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << ", depth " << c.depth);
         WIDTH = c.width;
         HEIGHT = c.height;
-        const Matrix projection = reference_projection(
-            [&] { gluPerspective(45.0, static_cast<double>(c.width) / c.height, 0.1, c.depth); });
+        const Matrix projection =
+            reference_projection([&] { gluPerspective(45.0, static_cast<double>(c.width) / c.height, 0.1, c.depth); });
         dirty_state();
         glColor4f(0, 0, 0, 1);
         glBlendFunc(GL_ONE, GL_ZERO);

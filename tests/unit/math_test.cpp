@@ -1,9 +1,10 @@
 // Euler matrices, vector rotation, degree conversion, GLVECTOR and triangle normals, with their 32-bit roundings.
+#include "corvel/math.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "corvel/math.h"
 #include "corvel/state.h"
 
 using namespace corvel;

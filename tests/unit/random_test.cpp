@@ -1,11 +1,12 @@
 // The shared generator (MT19937 from seed 0) and RANDOMF: ranges, formulas and how many values each call draws.
+#include "corvel/random.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
 #include "corvel/math.h"
-#include "corvel/random.h"
 
 using namespace corvel;
 

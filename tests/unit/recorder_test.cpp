@@ -1,11 +1,12 @@
 // The vertex recorder's slots and transforms, driven with OpenGL suppressed so no context is needed.
+#include "corvel/recorder.h"
+
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 
-#include "corvel/recorder.h"
 #include "corvel/state.h"
 
 using namespace corvel;
