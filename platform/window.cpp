@@ -144,7 +144,7 @@ bool realise_native(HWND handle) {
     if (!ensure_video()) return false;
     if (window->pixel_format) apply_pixel_format(window->pixel_format);
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
-    if (!(window->style & WS_CAPTION)) flags |= SDL_WINDOW_BORDERLESS;
+    if ((window->style & WS_CAPTION) != WS_CAPTION) flags |= SDL_WINDOW_BORDERLESS;
     const std::string title = cp1252_to_utf8(window->title.c_str());
     SDL_Window* sdl = SDL_CreateWindow(title.c_str(), window->rect.left, window->rect.top,
                                        std::max(1, width_of(window->rect)), std::max(1, height_of(window->rect)), flags);
