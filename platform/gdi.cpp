@@ -26,8 +26,7 @@ HandleTable<Bitmap, HandleKind::Bitmap>& bitmaps() {
     return table;
 }
 
-// Headers can claim billions of pixels; SDL would try to allocate them before finding the file short.
-// No bitmap this system draws comes near 8192 x 8192.
+// No bitmap this system draws comes near 8192 x 8192 pixels.
 constexpr uint64_t max_pixels = uint64_t{8192} * 8192;
 
 uint32_t little_endian(const uint8_t* bytes, int count) {
@@ -41,29 +40,32 @@ uint64_t magnitude(uint32_t raw) {
     return static_cast<uint64_t>(value < 0 ? -value : value);
 }
 
-// Reads the size from the headers at the start of `file` and rewinds it; false for a size over the cap.
-// Anything else wrong with the file is SDL's to find.
-bool size_within_cap(SDL_RWops* file) {
-    uint8_t header[26] = {};
+// Headers can claim far more pixels than the file holds, and SDL allocates and clears them all before it
+// finds the file short. So refuse, from the headers at the start of `file`, sizes over the cap and
+// uncompressed rows that cannot all be in the file; anything else wrong is SDL's to find. Rewinds `file`.
+bool plausible_size(SDL_RWops* file) {
+    uint8_t header[34] = {};
     const size_t got = SDL_RWread(file, header, 1, sizeof header);
+    const Sint64 file_size = SDL_RWsize(file);
     SDL_RWseek(file, 0, RW_SEEK_SET);
-    if (got < sizeof header) return true;
-    uint64_t width = 0;
-    uint64_t height = 0;
-    if (little_endian(header + 14, 4) == 12) {
-        width = little_endian(header + 18, 2);
-        height = little_endian(header + 20, 2);
-    } else {
-        width = magnitude(little_endian(header + 18, 4));
-        height = magnitude(little_endian(header + 22, 4));  // negative for top-down files
-    }
-    return width * height <= max_pixels;
+    if (got < 26) return true;
+    const bool core = little_endian(header + 14, 4) == 12;
+    const uint64_t width = core ? little_endian(header + 18, 2) : magnitude(little_endian(header + 18, 4));
+    const uint64_t height = core ? little_endian(header + 20, 2) : magnitude(little_endian(header + 22, 4));
+    const uint64_t depth = little_endian(header + (core ? 24 : 28), 2);
+    const uint32_t compression = core || got < sizeof header ? 0 : little_endian(header + 30, 4);
+    if (width * height > max_pixels) return false;
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;  // plain or bit fields
+    if (!uncompressed || width == 0 || height == 0) return true;
+    const uint64_t row_bytes = (width * depth + 31) / 32 * 4;
+    const uint64_t last_row = (width * depth + 7) / 8;
+    return (height - 1) * row_bytes + last_row <= static_cast<uint64_t>(file_size);
 }
 
 SDL_Surface* read_bmp(const char* name) {
     SDL_RWops* file = SDL_RWFromFile(name, "rb");
     if (!file) return nullptr;
-    if (!size_within_cap(file)) {
+    if (!plausible_size(file)) {
         SDL_RWclose(file);
         return nullptr;
     }

@@ -164,6 +164,9 @@ TEST_F(BitmapLoading, UnloadableRequestsGiveNoHandle) {
     EXPECT_EQ(load(dir.path("missing.bmp")), 0u);
     EXPECT_EQ(load(dir.write("junk.bmp", {'B', 'M', 1, 2, 3})), 0u);
     EXPECT_EQ(load(dir.write("short.bmp", bmp_file(4, 4, 24, Bytes(10, 0)))), 0u);
+    Bytes one_byte_short = bmp_file(64, 64, 32, bmp_rows(64, 64, 4, colour));
+    one_byte_short.pop_back();
+    EXPECT_EQ(load(dir.write("one-short.bmp", one_byte_short)), 0u);
     // A header claiming 65535 x 65535 pixels is refused without trying to hold them.
     EXPECT_EQ(load(dir.write("huge.bmp", bmp_file(65535, 65535, 32, Bytes(16, 0)))), 0u);
     EXPECT_EQ(load(dir.write("huge-top-down.bmp", bmp_file(65535, -65535, 24, Bytes(16, 0)))), 0u);
