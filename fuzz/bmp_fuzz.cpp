@@ -5,22 +5,35 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 #include "corvel/texture.h"
 #include "platform/gdi.h"
 
+namespace {
+
+// A plain array, so the exit handler never sees a destroyed string.
+const char* input_path() {
+    static char path[64] = "";
+    if (!path[0]) {
+        std::snprintf(path, sizeof path, "/tmp/corvel-bmp-fuzz-%d.bmp", static_cast<int>(getpid()));
+        std::atexit([] { std::remove(input_path()); });
+    }
+    return path;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/corvel-bmp-fuzz-" + std::to_string(getpid()) + ".bmp";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    const char* path = input_path();
+    std::FILE* file = std::fopen(path, "wb");
     if (!file) return 0;
     std::fwrite(data, 1, size, file);
     std::fclose(file);
 
-    const int32_t depth = corvel::GETBMPDEPTH(path.c_str());
+    const int32_t depth = corvel::GETBMPDEPTH(path);
     if (depth < 0 || depth > 0xFFFF) std::abort();
     const platform::HBITMAP bitmap =
-        platform::load_image(0, path.c_str(), platform::IMAGE_BITMAP, 0, 0,
+        platform::load_image(0, path, platform::IMAGE_BITMAP, 0, 0,
                              platform::LR_LOADFROMFILE | platform::LR_LOADTRANSPARENT | platform::LR_CREATEDIBSECTION);
     if (!bitmap) return 0;
     platform::BITMAP record = {};

@@ -15,29 +15,32 @@ namespace {
 
 int boxes = 0;
 
-const std::string& input_path() {
-    static const std::string path = [] {
+// Installs the box counter on first use. A plain array, so the exit handler never sees a destroyed string.
+const char* input_path() {
+    static char path[64] = "";
+    if (!path[0]) {
         platform::set_message_box_handler([](const std::string&, const std::string&, uint32_t) {
             ++boxes;
             return 1;
         });
-        return "/tmp/corvel-tga-fuzz-" + std::to_string(getpid()) + ".tga";
-    }();
+        std::snprintf(path, sizeof path, "/tmp/corvel-tga-fuzz-%d.tga", static_cast<int>(getpid()));
+        std::atexit([] { std::remove(input_path()); });
+    }
     return path;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string& path = input_path();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    const char* path = input_path();
+    std::FILE* file = std::fopen(path, "wb");
     if (!file) return 0;
     std::fwrite(data, 1, size, file);
     std::fclose(file);
 
     boxes = 0;
     corvel::TGATEXTURE image = {};
-    const bool read = corvel::LOADTGA(image, path.c_str());
+    const bool read = corvel::LOADTGA(image, path);
     if (corvel::FTGA != nullptr || boxes != (read ? 0 : 1)) std::abort();
     if (read) {
         // Touch every pixel so a buffer shorter than the header promises shows up.
