@@ -138,6 +138,7 @@ TEST_F(GlWindow, PresentedFramesBecomeTheFrameRateTitle) {
 }
 
 TEST_F(GlWindow, FullScreenTakesTheScreenWithoutABorder) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     SDL_Rect screen{};
     ASSERT_EQ(SDL_GetDisplayBounds(0, &screen), 0);
     ASSERT_TRUE(CREATEOGLWINDOW(kTitle, 800, 600, 32, true));
