@@ -11,15 +11,17 @@
 #include <vector>
 
 #include "corvel/corvel.h"
+#include "platform/dialog.h"
 #include "tests/gl/support/gl_context.h"
 
 namespace {
 
 using gltest::GLTest;
 
+// The build writes the images into the programs' run folder; the build tells this test where that is.
 std::string run_file(const char* name) {
     const char* dir = std::getenv("CORVEL_RUN_DIR");
-    return std::string(dir ? dir : ".") + "/" + name;
+    return std::string(dir ? dir : ASSETS_DIR) + "/" + name;
 }
 
 struct Colour {
@@ -104,6 +106,18 @@ const Layer kSmoke{"CloudsParticles3.tga", GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA,
 
 class AssetsTest : public GLTest {
 protected:
+    // A loader's complaint fails the test instead of waiting for a person to answer it.
+    void SetUp() override {
+        GLTest::SetUp();
+        platform::set_message_box_handler([](const std::string& text, const std::string& caption, uint32_t) {
+            ADD_FAILURE() << "message box \"" << caption << "\": " << text;
+            return platform::IDOK;
+        });
+    }
+    void TearDown() override {
+        platform::set_message_box_handler(nullptr);
+        GLTest::TearDown();
+    }
     GLuint load(const Layer& layer) {
         GLuint name = 0;
         corvel::TEXTURELOADTGAID(run_file(layer.file).c_str(), name);
