@@ -55,9 +55,9 @@ void GENBASEEXPLOSION(emitter_array PARTICLE, int32_t TYPECLOUDS, int32_t ROWS, 
 void RESTBASEEXPLOSION(emitter_array PARTICLE);
 
 void INITGLOBEEXPLOSION(TGLEXPLOSION& EXP);
-void GENGLOBEEXPLOSION(TGLEXPLOSION& EXP, int32_t ROWS1, int32_t COLUMNS1, int32_t ROWS2, int32_t COLUMNS2, int32_t ROWS3,
-                       int32_t COLUMNS3, int32_t ROWS4, int32_t COLUMNS4, uint32_t FLASH, uint32_t VAPOR, uint32_t FIRE,
-                       uint32_t SMOKE);
+void GENGLOBEEXPLOSION(TGLEXPLOSION& EXP, int32_t ROWS1, int32_t COLUMNS1, int32_t ROWS2, int32_t COLUMNS2,
+                       int32_t ROWS3, int32_t COLUMNS3, int32_t ROWS4, int32_t COLUMNS4, uint32_t FLASH, uint32_t VAPOR,
+                       uint32_t FIRE, uint32_t SMOKE);
 void RESETGLOBEEXPLOSION(TGLEXPLOSION& EXP);
 
 }  // namespace CVL_Explosion

@@ -22,11 +22,20 @@ int32_t emitters_in_use(const emitter_array& PARTICLE, int32_t count) {
 
 void set_blend_function(int32_t TYPECLOUDS) {
     switch (TYPECLOUDS) {
-        case EXPLO_LIGHT: glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR); break;
-        case EXPLO_LUMINANCE: glBlendFunc(GL_SRC_ALPHA, GL_ONE); break;
-        case EXPLO_GRAY: glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA); break;
-        case EXPLO_DARK: glBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_ALPHA); break;
-        default: break;  // an unknown cloud type keeps whatever blend function is in force
+        case EXPLO_LIGHT:
+            glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
+            break;
+        case EXPLO_LUMINANCE:
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+            break;
+        case EXPLO_GRAY:
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+            break;
+        case EXPLO_DARK:
+            glBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_ALPHA);
+            break;
+        default:
+            break;  // an unknown cloud type keeps whatever blend function is in force
     }
 }
 

@@ -48,9 +48,9 @@ void INITGLOBEEXPLOSION(TGLEXPLOSION& EXP) {
     for (const layer_start& start : layer_starts) init_layer(EXP, start);
 }
 
-void GENGLOBEEXPLOSION(TGLEXPLOSION& EXP, int32_t ROWS1, int32_t COLUMNS1, int32_t ROWS2, int32_t COLUMNS2, int32_t ROWS3,
-                       int32_t COLUMNS3, int32_t ROWS4, int32_t COLUMNS4, uint32_t FLASH, uint32_t VAPOR, uint32_t FIRE,
-                       uint32_t SMOKE) {
+void GENGLOBEEXPLOSION(TGLEXPLOSION& EXP, int32_t ROWS1, int32_t COLUMNS1, int32_t ROWS2, int32_t COLUMNS2,
+                       int32_t ROWS3, int32_t COLUMNS3, int32_t ROWS4, int32_t COLUMNS4, uint32_t FLASH, uint32_t VAPOR,
+                       uint32_t FIRE, uint32_t SMOKE) {
     // The counter only has to pass 45; it stops at the largest value instead of overflowing, so after
     // billions of frames every layer still runs.
     if (EXP.NNMFASE < std::numeric_limits<int32_t>::max()) ++EXP.NNMFASE;

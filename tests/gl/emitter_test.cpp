@@ -24,7 +24,9 @@ namespace {
 
 // glOrtho(-8, 8, ...) on the 256-pixel viewport: one unit is 16 pixels, the origin at pixel 128.
 constexpr float half_view = 8.0f;
-float window(float v) { return (v / half_view + 1.0f) * 128.0f; }
+float window(float v) {
+    return (v / half_view + 1.0f) * 128.0f;
+}
 
 struct Corner {
     float x, y, s, t;
@@ -35,8 +37,8 @@ struct Corner {
 std::array<Corner, 4> sprite(float cx, float cy, float size, float angle, float s0, float s1, float t0, float t1) {
     const double a = angle * 3.14159265358979323846 / 180.0;
     const float c = static_cast<float>(std::cos(a)), sn = static_cast<float>(std::sin(a));
-    const std::array<std::array<float, 4>, 4> corners{{
-        {-size, -size, s0, t0}, {size, -size, s1, t0}, {size, size, s1, t1}, {-size, size, s0, t1}}};
+    const std::array<std::array<float, 4>, 4> corners{
+        {{-size, -size, s0, t0}, {size, -size, s1, t0}, {size, size, s1, t1}, {-size, size, s0, t1}}};
     std::array<Corner, 4> out{};
     for (int i = 0; i < 4; ++i) {
         const float x = corners[i][0], y = corners[i][1];
@@ -101,7 +103,8 @@ protected:
         return a;
     }
 
-    std::vector<FeedbackVertex> frame(small_array& a, int32_t type = EXPLO_GRAY, int32_t rows = 1, int32_t columns = 1) {
+    std::vector<FeedbackVertex> frame(small_array& a, int32_t type = EXPLO_GRAY, int32_t rows = 1,
+                                      int32_t columns = 1) {
         return gltest::all_vertices(gltest::capture_feedback([&] { GENBASEEXPLOSION(a, type, rows, columns, 0.0f); }));
     }
 
@@ -113,7 +116,9 @@ struct SizeCase {
     std::vector<float> after;  // SIZE after each frame; drawn in the frames where it is negative
 };
 
-void PrintTo(const SizeCase& c, std::ostream* out) { *out << "start " << c.start << " step " << c.step; }
+void PrintTo(const SizeCase& c, std::ostream* out) {
+    *out << "start " << c.start << " step " << c.step;
+}
 
 class EmitterSizes : public EmitterFrame, public ::testing::WithParamInterface<SizeCase> {};
 
@@ -176,7 +181,9 @@ struct CellCase {
     float s0, t1;  // emitter 5's cell, as sent: s from s0 to s0 + 1/rows, t from t1 - 1/columns to t1
 };
 
-void PrintTo(const CellCase& c, std::ostream* out) { *out << c.rows << " by " << c.columns; }
+void PrintTo(const CellCase& c, std::ostream* out) {
+    *out << c.rows << " by " << c.columns;
+}
 
 class EmitterCells : public EmitterFrame, public ::testing::WithParamInterface<CellCase> {};
 
@@ -201,7 +208,9 @@ struct BlendCase {
     GLenum src, dst;
 };
 
-void PrintTo(const BlendCase& c, std::ostream* out) { *out << "type " << c.type; }
+void PrintTo(const BlendCase& c, std::ostream* out) {
+    *out << "type " << c.type;
+}
 
 class EmitterBlend : public EmitterFrame, public ::testing::WithParamInterface<BlendCase> {};
 
@@ -273,7 +282,9 @@ struct PixelCase {
     bool drawn;
 };
 
-void PrintTo(const PixelCase& c, std::ostream* out) { *out << c.what; }
+void PrintTo(const PixelCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class EmitterPixels : public EmitterFrame, public ::testing::WithParamInterface<PixelCase> {};
 

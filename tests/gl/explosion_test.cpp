@@ -89,7 +89,9 @@ protected:
     GLuint fire() const { return textures_[2]; }
 
     // One frame with the demo's sheets.
-    void frame() { GENGLOBEEXPLOSION(*exp_, 1, 1, 8, 4, 8, 1, 4, 4, textures_[0], textures_[1], textures_[2], textures_[3]); }
+    void frame() {
+        GENGLOBEEXPLOSION(*exp_, 1, 1, 8, 4, 8, 1, 4, 4, textures_[0], textures_[1], textures_[2], textures_[3]);
+    }
     // One frame with a different sheet width per layer.
     void marked_frame() {
         GENGLOBEEXPLOSION(*exp_, 1, 1, 2, 1, 3, 1, 4, 1, textures_[0], textures_[1], textures_[2], textures_[3]);

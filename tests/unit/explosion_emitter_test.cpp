@@ -19,7 +19,9 @@ namespace {
 
 constexpr double two_pi = 6.283185307179586;
 
-double fraction(std::mt19937& g) { return g() * 0x1p-32; }
+double fraction(std::mt19937& g) {
+    return g() * 0x1p-32;
+}
 
 // Marks every field an emitter has after its particle room, so a write to any of them shows.
 void mark(TGLFX_PARTICLE& emitter) {
