@@ -23,7 +23,9 @@ constexpr CameraMode kModes[] = {
 
 }  // namespace
 
-bool SETGLKEY(char KEY) { return SETKEY[static_cast<unsigned char>(KEY)] != 0; }
+bool SETGLKEY(char KEY) {
+    return SETKEY[static_cast<unsigned char>(KEY)] != 0;
+}
 
 void SETGLMOUSEMOVE(int32_t XYZ, int32_t SPEED) {
     MSPEED = SPEED;

@@ -27,12 +27,13 @@ using namespace platform;
 constexpr const char* kGlWindowClass = "GLWindow";
 constexpr uint32_t kWindowedStyle =
     WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr uint32_t kFullScreenStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_BORDER | WS_SYSMENU;
+constexpr uint32_t kFullScreenStyle =
+    WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_BORDER | WS_SYSMENU;
 static_assert(kWindowedStyle == 0x96CA0000u && kFullScreenStyle == 0x96880000u, "window styles");
 constexpr uint32_t kStatusStyle = WS_CHILD | WS_VISIBLE;
 constexpr uint32_t kStatusId = 30482;
-constexpr uint32_t kPixelFlags =
-    PFD_DOUBLEBUFFER | PFD_STEREO | PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_GENERIC_FORMAT | PFD_GENERIC_ACCELERATED;
+constexpr uint32_t kPixelFlags = PFD_DOUBLEBUFFER | PFD_STEREO | PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL |
+                                 PFD_GENERIC_FORMAT | PFD_GENERIC_ACCELERATED;
 static_assert(kPixelFlags == 0x1067u, "pixel-format flags");
 
 constexpr const char* kRegisterFailed = "Errore di registro per la rispettiva applicazione!";
@@ -40,9 +41,9 @@ constexpr const char* kCreateFailed = "Impossibile creare la finestra per la ris
 constexpr const char* kInitFailed = "la rispettiva applicazione non \xE8 stata inizilizata!";
 
 // System cursors by selector ARROW (1) .. HELP (16); FILECURSOR (7) is loaded from CURSORFILE instead.
-constexpr int32_t kCursors[16] = {IDC_ARROW,    IDC_IBEAM,    IDC_WAIT,    IDC_CROSS,  IDC_UPARROW, IDC_SIZE,
-                                  0,            IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZEWE, IDC_SIZENS,  IDC_SIZEALL,
-                                  IDC_NO,       IDC_HAND,     IDC_APPSTARTING, IDC_HELP};
+constexpr int32_t kCursors[16] = {IDC_ARROW, IDC_IBEAM,    IDC_WAIT,        IDC_CROSS,  IDC_UPARROW, IDC_SIZE,
+                                  0,         IDC_SIZENWSE, IDC_SIZENESW,    IDC_SIZEWE, IDC_SIZENS,  IDC_SIZEALL,
+                                  IDC_NO,    IDC_HAND,     IDC_APPSTARTING, IDC_HELP};
 
 // A selector outside the table leaves the class without a cursor.
 HCURSOR chosen_cursor() {

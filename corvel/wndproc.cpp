@@ -87,7 +87,8 @@ void frame_rate_step() {
         if (FPSCOUNT > ADDFORCEFPS) FORCEFPS = FORCEFPS - 1;
     }
     if (FPSCOUNT < 1) FPSCOUNT = 1;
-    const std::string title = std::string(SETTITLENAME ? SETTITLENAME : "") + " - FPS [" + std::to_string(FPSCOUNT) + "]";
+    const std::string title =
+        std::string(SETTITLENAME ? SETTITLENAME : "") + " - FPS [" + std::to_string(FPSCOUNT) + "]";
     set_window_text(HWINDOW, title.c_str());
     FPSCOUNT = 0;
 }

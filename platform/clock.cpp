@@ -19,7 +19,9 @@ uint32_t get_tick_count() {
 }
 
 namespace testing {
-void advance_clock(uint32_t milliseconds) { offset += milliseconds; }
+void advance_clock(uint32_t milliseconds) {
+    offset += milliseconds;
+}
 }  // namespace testing
 
 }  // namespace platform

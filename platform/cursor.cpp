@@ -36,22 +36,38 @@ CursorTables& tables() {
 // Windows' cursors that SDL lacks take the nearest one SDL has.
 int system_cursor_of(int32_t id) {
     switch (id) {
-        case IDC_ARROW: return SDL_SYSTEM_CURSOR_ARROW;
-        case IDC_IBEAM: return SDL_SYSTEM_CURSOR_IBEAM;
-        case IDC_WAIT: return SDL_SYSTEM_CURSOR_WAIT;
-        case IDC_CROSS: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-        case IDC_UPARROW: return SDL_SYSTEM_CURSOR_ARROW;
-        case IDC_SIZE: return SDL_SYSTEM_CURSOR_SIZEALL;
-        case IDC_SIZENWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
-        case IDC_SIZENESW: return SDL_SYSTEM_CURSOR_SIZENESW;
-        case IDC_SIZEWE: return SDL_SYSTEM_CURSOR_SIZEWE;
-        case IDC_SIZENS: return SDL_SYSTEM_CURSOR_SIZENS;
-        case IDC_SIZEALL: return SDL_SYSTEM_CURSOR_SIZEALL;
-        case IDC_NO: return SDL_SYSTEM_CURSOR_NO;
-        case IDC_HAND: return SDL_SYSTEM_CURSOR_HAND;
-        case IDC_APPSTARTING: return SDL_SYSTEM_CURSOR_WAITARROW;
-        case IDC_HELP: return SDL_SYSTEM_CURSOR_ARROW;
-        default: return -1;
+        case IDC_ARROW:
+            return SDL_SYSTEM_CURSOR_ARROW;
+        case IDC_IBEAM:
+            return SDL_SYSTEM_CURSOR_IBEAM;
+        case IDC_WAIT:
+            return SDL_SYSTEM_CURSOR_WAIT;
+        case IDC_CROSS:
+            return SDL_SYSTEM_CURSOR_CROSSHAIR;
+        case IDC_UPARROW:
+            return SDL_SYSTEM_CURSOR_ARROW;
+        case IDC_SIZE:
+            return SDL_SYSTEM_CURSOR_SIZEALL;
+        case IDC_SIZENWSE:
+            return SDL_SYSTEM_CURSOR_SIZENWSE;
+        case IDC_SIZENESW:
+            return SDL_SYSTEM_CURSOR_SIZENESW;
+        case IDC_SIZEWE:
+            return SDL_SYSTEM_CURSOR_SIZEWE;
+        case IDC_SIZENS:
+            return SDL_SYSTEM_CURSOR_SIZENS;
+        case IDC_SIZEALL:
+            return SDL_SYSTEM_CURSOR_SIZEALL;
+        case IDC_NO:
+            return SDL_SYSTEM_CURSOR_NO;
+        case IDC_HAND:
+            return SDL_SYSTEM_CURSOR_HAND;
+        case IDC_APPSTARTING:
+            return SDL_SYSTEM_CURSOR_WAITARROW;
+        case IDC_HELP:
+            return SDL_SYSTEM_CURSOR_ARROW;
+        default:
+            return -1;
     }
 }
 

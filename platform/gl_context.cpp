@@ -55,8 +55,9 @@ Format format_of(const PIXELFORMATDESCRIPTOR& request) {
     format.alpha = request.cAlphaBits;
     format.depth = request.cDepthBits;
     format.stencil = request.cStencilBits;
-    const int accum_channel = std::max({static_cast<int>(request.cAccumRedBits), static_cast<int>(request.cAccumGreenBits),
-                                        static_cast<int>(request.cAccumBlueBits), static_cast<int>(request.cAccumAlphaBits)});
+    const int accum_channel =
+        std::max({static_cast<int>(request.cAccumRedBits), static_cast<int>(request.cAccumGreenBits),
+                  static_cast<int>(request.cAccumBlueBits), static_cast<int>(request.cAccumAlphaBits)});
     format.accum = accum_channel ? accum_channel : request.cAccumBits / 4;
     format.double_buffer = (request.dwFlags & PFD_DOUBLEBUFFER) != 0;
     format.stereo = (request.dwFlags & PFD_STEREO) != 0;
@@ -74,7 +75,8 @@ void set_attributes(const Format& format) {
     SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, format.alpha);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, format.depth);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, format.stencil);
-    for (SDL_GLattr accum : {SDL_GL_ACCUM_RED_SIZE, SDL_GL_ACCUM_GREEN_SIZE, SDL_GL_ACCUM_BLUE_SIZE, SDL_GL_ACCUM_ALPHA_SIZE}) {
+    for (SDL_GLattr accum :
+         {SDL_GL_ACCUM_RED_SIZE, SDL_GL_ACCUM_GREEN_SIZE, SDL_GL_ACCUM_BLUE_SIZE, SDL_GL_ACCUM_ALPHA_SIZE}) {
         SDL_GL_SetAttribute(accum, format.accum);
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, format.double_buffer ? 1 : 0);
@@ -239,7 +241,9 @@ HGLRC wgl_get_current_context() {
     return state.contexts.get(state.current) ? state.current : 0;
 }
 
-bool has_current_gl_context() { return SDL_GL_GetCurrentContext() != nullptr; }
+bool has_current_gl_context() {
+    return SDL_GL_GetCurrentContext() != nullptr;
+}
 
 int32_t swap_buffers(HDC dc) {
     Window* window = window_of_dc(dc);
@@ -249,6 +253,8 @@ int32_t swap_buffers(HDC dc) {
     return 1;
 }
 
-void set_swap_listener(SwapListener listener) { gl_state().listener = listener; }
+void set_swap_listener(SwapListener listener) {
+    gl_state().listener = listener;
+}
 
 }  // namespace platform

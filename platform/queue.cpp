@@ -40,8 +40,8 @@ struct Queue {
     std::vector<Timer> timers;
     bool quit = false;
     int32_t exit_code = 0;
-    Entry last_key{};  // the key message most recently taken, for translate_message
-    uint32_t buttons = 0;  // MK_ button bits as the layer has seen them
+    Entry last_key{};                          // the key message most recently taken, for translate_message
+    uint32_t buttons = 0;                      // MK_ button bits as the layer has seen them
     POINT last_pointer{INT32_MIN, INT32_MIN};  // screen position of the latest motion message
     uint32_t next_thread_timer = 0x7FFF;
 };
@@ -126,10 +126,17 @@ void post_button(const SDL_MouseButtonEvent& event) {
     int32_t message = 0;
     uint32_t bit = 0;
     switch (event.button) {
-        case SDL_BUTTON_LEFT: message = WM_LBUTTONDOWN, bit = MK_LBUTTON; break;
-        case SDL_BUTTON_RIGHT: message = WM_RBUTTONDOWN, bit = MK_RBUTTON; break;
-        case SDL_BUTTON_MIDDLE: message = WM_MBUTTONDOWN, bit = MK_MBUTTON; break;
-        default: return;
+        case SDL_BUTTON_LEFT:
+            message = WM_LBUTTONDOWN, bit = MK_LBUTTON;
+            break;
+        case SDL_BUTTON_RIGHT:
+            message = WM_RBUTTONDOWN, bit = MK_RBUTTON;
+            break;
+        case SDL_BUTTON_MIDDLE:
+            message = WM_MBUTTONDOWN, bit = MK_MBUTTON;
+            break;
+        default:
+            return;
     }
     uint32_t& buttons = queue().buttons;
     if (event.state == SDL_PRESSED) {
@@ -148,8 +155,10 @@ uint16_t control_character(int32_t vk, bool control) {
         case VK_BACK:
         case VK_TAB:
         case VK_RETURN:
-        case VK_ESCAPE: return static_cast<uint16_t>(vk);
-        default: return 0;
+        case VK_ESCAPE:
+            return static_cast<uint16_t>(vk);
+        default:
+            return 0;
     }
 }
 
@@ -204,9 +213,15 @@ void window_event(const SDL_WindowEvent& event) {
     Window* record = find_window(window);
     if (!record) return;
     switch (event.event) {
-        case SDL_WINDOWEVENT_CLOSE: post_message(window, WM_CLOSE, 0, 0); break;
-        case SDL_WINDOWEVENT_EXPOSED: invalidate_rect(window, nullptr, 1); break;
-        case SDL_WINDOWEVENT_ENTER: apply_class_cursor(window); break;
+        case SDL_WINDOWEVENT_CLOSE:
+            post_message(window, WM_CLOSE, 0, 0);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            invalidate_rect(window, nullptr, 1);
+            break;
+        case SDL_WINDOWEVENT_ENTER:
+            apply_class_cursor(window);
+            break;
         case SDL_WINDOWEVENT_MOVED: {
             const int32_t width = record->rect.right - record->rect.left;
             const int32_t height = record->rect.bottom - record->rect.top;
@@ -221,7 +236,8 @@ void window_event(const SDL_WindowEvent& event) {
             if (window_system().foreground == window) window_system().foreground = 0;
             post_message(window, WM_ACTIVATE, 0, 0);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -229,16 +245,25 @@ void window_event(const SDL_WindowEvent& event) {
 void translate_event(const SDL_Event& event) {
     switch (event.type) {
         case SDL_KEYDOWN:
-        case SDL_KEYUP: post_key(event.key); break;
-        case SDL_TEXTINPUT: attach_text(event.text); break;
+        case SDL_KEYUP:
+            post_key(event.key);
+            break;
+        case SDL_TEXTINPUT:
+            attach_text(event.text);
+            break;
         case SDL_MOUSEMOTION:
             post_mouse(window_from_native_id(event.motion.windowID), WM_MOUSEMOVE,
                        POINT{event.motion.x, event.motion.y}, mk_from_sdl_state(event.motion.state));
             break;
         case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP: post_button(event.button); break;
-        case SDL_WINDOWEVENT: window_event(event.window); break;
-        default: break;
+        case SDL_MOUSEBUTTONUP:
+            post_button(event.button);
+            break;
+        case SDL_WINDOWEVENT:
+            window_event(event.window);
+            break;
+        default:
+            break;
     }
 }
 
@@ -365,8 +390,8 @@ int32_t translate_message(const MSG* msg) {
     if (!msg || !is_key_message(msg->message)) return 0;
     if (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN) return 1;
     const Entry& key = queue().last_key;
-    const bool same = key.msg.hwnd == msg->hwnd && key.msg.message == msg->message &&
-                      key.msg.wParam == msg->wParam && key.msg.lParam == msg->lParam;
+    const bool same = key.msg.hwnd == msg->hwnd && key.msg.message == msg->message && key.msg.wParam == msg->wParam &&
+                      key.msg.lParam == msg->lParam;
     const uint16_t character = same && key.character ? key.character : control_character(msg->wParam, false);
     if (character) {
         post_message(msg->hwnd, msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, character, msg->lParam);
@@ -417,9 +442,9 @@ uint32_t set_timer(HWND window, uint32_t id, uint32_t elapse, void*) {
 int32_t kill_timer(HWND window, uint32_t id) {
     auto& timers = queue().timers;
     const auto before = timers.size();
-    timers.erase(std::remove_if(timers.begin(), timers.end(),
-                                [&](const Timer& t) { return t.window == window && t.id == id; }),
-                 timers.end());
+    timers.erase(
+        std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.window == window && t.id == id; }),
+        timers.end());
     return timers.size() != before ? 1 : 0;
 }
 

@@ -31,8 +31,8 @@ Brushes& brushes() {
 // Windows' classic system colours (COLORREF, 0x00BBGGRR), for the indices a window class may ask for.
 bool system_colour(int32_t index, uint32_t* colour) {
     static const std::map<int32_t, uint32_t> colours = {
-        {0, 0xC8C8C8},  {1, 0x000000},  {4, 0xF0F0F0},  {5, 0xFFFFFF},  {6, 0x646464},  {7, 0x000000},
-        {8, 0x000000},  {15, 0xF0F0F0}, {16, 0xA0A0A0}, {18, 0x000000}, {20, 0xFFFFFF}, {21, 0x696969},
+        {0, 0xC8C8C8}, {1, 0x000000},  {4, 0xF0F0F0},  {5, 0xFFFFFF},  {6, 0x646464},  {7, 0x000000},
+        {8, 0x000000}, {15, 0xF0F0F0}, {16, 0xA0A0A0}, {18, 0x000000}, {20, 0xFFFFFF}, {21, 0x696969},
     };
     const auto found = colours.find(index);
     if (found == colours.end()) return false;

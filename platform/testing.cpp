@@ -12,7 +12,9 @@ bool pending[static_cast<int>(Failure::Count)] = {};
 
 }  // namespace
 
-void fail_next(Failure which) { pending[static_cast<int>(which)] = true; }
+void fail_next(Failure which) {
+    pending[static_cast<int>(which)] = true;
+}
 
 bool take_failure(Failure which) {
     bool& flag = pending[static_cast<int>(which)];

@@ -23,6 +23,8 @@ bool ensure_video() {
     return video_state == 1;
 }
 
-bool video_started() { return video_state == 1; }
+bool video_started() {
+    return video_state == 1;
+}
 
 }  // namespace platform

@@ -20,8 +20,12 @@ constexpr int32_t kStatusHeight = 22;
 constexpr int32_t kDefaultWidth = 640;
 constexpr int32_t kDefaultHeight = 480;
 
-int32_t width_of(const RECT& rect) { return rect.right - rect.left; }
-int32_t height_of(const RECT& rect) { return rect.bottom - rect.top; }
+int32_t width_of(const RECT& rect) {
+    return rect.right - rect.left;
+}
+int32_t height_of(const RECT& rect) {
+    return rect.bottom - rect.top;
+}
 
 ATOM add_class(const char* name, WindowClass entry) {
     if (testing::take_failure(testing::Failure::RegisterClass)) return 0;
@@ -35,7 +39,9 @@ ATOM add_class(const char* name, WindowClass entry) {
     return atom;
 }
 
-RECT client_of(const Window& window) { return RECT{0, 0, width_of(window.rect), height_of(window.rect)}; }
+RECT client_of(const Window& window) {
+    return RECT{0, 0, width_of(window.rect), height_of(window.rect)};
+}
 
 void unite(RECT& into, const RECT& add) {
     if (width_of(into) <= 0 || height_of(into) <= 0) {
@@ -78,7 +84,9 @@ WindowSystem& window_system() {
     return *instance;
 }
 
-Window* find_window(HWND window) { return window_system().windows.get(window); }
+Window* find_window(HWND window) {
+    return window_system().windows.get(window);
+}
 
 Window* window_of_dc(HDC dc, HWND* handle) {
     const DeviceContext* context = window_system().device_contexts.get(dc);
@@ -146,8 +154,9 @@ bool realise_native(HWND handle) {
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
     if ((window->style & WS_CAPTION) != WS_CAPTION) flags |= SDL_WINDOW_BORDERLESS;
     const std::string title = cp1252_to_utf8(window->title.c_str());
-    SDL_Window* sdl = SDL_CreateWindow(title.c_str(), window->rect.left, window->rect.top,
-                                       std::max(1, width_of(window->rect)), std::max(1, height_of(window->rect)), flags);
+    SDL_Window* sdl =
+        SDL_CreateWindow(title.c_str(), window->rect.left, window->rect.top, std::max(1, width_of(window->rect)),
+                         std::max(1, height_of(window->rect)), flags);
     if (!sdl) return false;
     window->native = std::make_shared<NativeWindow>(sdl);
     apply_class_icon(handle);
@@ -166,7 +175,9 @@ bool recreate_native(HWND handle) {
     return realise_native(handle);
 }
 
-HINSTANCE get_module_handle(const char* module_name) { return module_name ? 0 : MODULE_INSTANCE; }
+HINSTANCE get_module_handle(const char* module_name) {
+    return module_name ? 0 : MODULE_INSTANCE;
+}
 
 ATOM register_class(const WNDCLASS* window_class) {
     if (!window_class) return 0;
@@ -285,7 +296,9 @@ int32_t destroy_window(HWND handle) {
     return 1;
 }
 
-bool is_window(HWND window) { return find_window(window) != nullptr; }
+bool is_window(HWND window) {
+    return find_window(window) != nullptr;
+}
 
 int32_t show_window(HWND handle, int32_t command) {
     Window* window = find_window(handle);
@@ -394,12 +407,18 @@ int32_t release_capture() {
     return 1;
 }
 
-HWND get_capture() { return window_system().capture; }
+HWND get_capture() {
+    return window_system().capture;
+}
 
-HWND get_foreground_window() { return window_system().foreground; }
+HWND get_foreground_window() {
+    return window_system().foreground;
+}
 
 namespace testing {
-void set_foreground(HWND window) { window_system().foreground = is_window(window) ? window : 0; }
+void set_foreground(HWND window) {
+    window_system().foreground = is_window(window) ? window : 0;
+}
 }  // namespace testing
 
 int32_t set_window_text(HWND handle, const char* text) {

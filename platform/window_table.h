@@ -54,7 +54,7 @@ struct Window {
     std::map<std::string, HANDLE> properties;
     std::vector<HWND> children;  // bottom of the z-order first
     std::vector<int32_t> status_parts;
-    int pixel_format = 0;  // 0 until set_pixel_format
+    int pixel_format = 0;                  // 0 until set_pixel_format
     std::shared_ptr<NativeWindow> native;  // top-level windows only, created when first needed
 };
 

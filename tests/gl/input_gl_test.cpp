@@ -16,7 +16,8 @@ namespace {
 class MouseMove : public gltest::GLTest {};
 
 // Builds the expected matrix with the same GL calls, from identity.
-std::array<float, 16> expected(float tx, float ty, float tz, float a1, const float* axis1, float a2, const float* axis2) {
+std::array<float, 16> expected(float tx, float ty, float tz, float a1, const float* axis1, float a2,
+                               const float* axis2) {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();

@@ -227,7 +227,7 @@ TEST_F(QueueGl, ExposureAsksForPaintUntilValidated) {
     ASSERT_TRUE(peek_message(&msg, 0, WM_PAINT, WM_PAINT, PM_REMOVE));
     EXPECT_EQ(msg.hwnd, window_);
     EXPECT_TRUE(peek_message(&msg, 0, WM_PAINT, WM_PAINT, PM_REMOVE));  // still invalid
-    dispatch_message(&msg);  // default processing validates
+    dispatch_message(&msg);                                             // default processing validates
     EXPECT_FALSE(peek_message(&msg, 0, WM_PAINT, WM_PAINT, PM_REMOVE));
 }
 

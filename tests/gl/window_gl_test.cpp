@@ -25,7 +25,9 @@ namespace {
 
 constexpr const char* kTitle = "Esplosione 3D - Z gerera esplosione";
 
-SDL_Window* native(HWND window) { return SDL_GetWindowFromID(platform::testing::native_window_id(window)); }
+SDL_Window* native(HWND window) {
+    return SDL_GetWindowFromID(platform::testing::native_window_id(window));
+}
 
 std::string title_of(HWND window) {
     char text[128];
@@ -176,7 +178,8 @@ TEST(GlWindowFatal, NoContextEndsTheProcessWithTheInitialisationBox) {
             CREATEOGLWINDOW(kTitle, 800, 600, 32, false);
             std::exit(0);
         },
-        ::testing::ExitedWithCode(1), "box \\[Error\\] \\[la rispettiva applicazione non \xC3\xA8 stata inizilizata!\\]");
+        ::testing::ExitedWithCode(1),
+        "box \\[Error\\] \\[la rispettiva applicazione non \xC3\xA8 stata inizilizata!\\]");
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // SETGLKEY reads the key table by character code; SETGLMOUSEMOVE with an unknown mode only sets the
 // speed (no GL call, so no context is needed).
+#include "corvel/input.h"
+
 #include <gtest/gtest.h>
 
-#include "corvel/input.h"
 #include "corvel/state.h"
 #include "corvel/wndproc.h"
 #include "platform/types.h"

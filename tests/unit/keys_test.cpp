@@ -1,11 +1,13 @@
 // The key map, by SDL keycode value (SDL's keycodes are stable numbers: characters, or scancode | 1<<30).
-#include <gtest/gtest.h>
-
 #include "platform/keys.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
-constexpr int32_t scancode_key(int32_t scancode) { return scancode | (1 << 30); }
+constexpr int32_t scancode_key(int32_t scancode) {
+    return scancode | (1 << 30);
+}
 
 struct KeyCase {
     int32_t sdl;
@@ -14,7 +16,15 @@ struct KeyCase {
 
 TEST(Keys, MapToVirtualKeyCodes) {
     const KeyCase cases[] = {
-        {'a', 'A'},  {'z', 'Z'},  {'0', '0'},  {'9', '9'},  {27, 27},  {13, 13},  {8, 8},    {9, 9},   {' ', 32},
+        {'a', 'A'},
+        {'z', 'Z'},
+        {'0', '0'},
+        {'9', '9'},
+        {27, 27},
+        {13, 13},
+        {8, 8},
+        {9, 9},
+        {' ', 32},
         {scancode_key(98), 96},   // keypad 0
         {scancode_key(89), 97},   // keypad 1
         {scancode_key(97), 105},  // keypad 9
@@ -32,7 +42,8 @@ TEST(Keys, MapToVirtualKeyCodes) {
         {scancode_key(230), 18},  // right alt
         {scancode_key(88), 13},   // keypad enter
         {127, 46},                // delete
-        {';', 186},  {'/', 191},
+        {';', 186},
+        {'/', 191},
     };
     for (const KeyCase& c : cases) EXPECT_EQ(platform::virtual_key_from_sdl(c.sdl), c.vk) << c.sdl;
 }

@@ -1,10 +1,11 @@
 // The message queue without a display: order, filters, peek without removing, quit, send, timers on
 // the test clock, characters from key-downs, and what a destroyed window leaves behind.
+#include "platform/queue.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "platform/queue.h"
 #include "platform/testing.h"
 #include "platform/window.h"
 

@@ -1,5 +1,7 @@
 // Window records and the framework's creation steps without a display: class fields, styles, status
 // bar, stale handles, and the three fatal failures (the process ends with code 1 after the error box).
+#include "corvel/window.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,7 +9,6 @@
 #include <string>
 
 #include "corvel/state.h"
-#include "corvel/window.h"
 #include "corvel/wndproc.h"
 #include "platform/cursor.h"
 #include "platform/dialog.h"
@@ -33,7 +34,9 @@ LRESULT logging_procedure(HWND window, int32_t message, WPARAM, LPARAM) {
     return 0;
 }
 
-LRESULT refusing_procedure(HWND, int32_t message, WPARAM, LPARAM) { return message == WM_CREATE ? -1 : 0; }
+LRESULT refusing_procedure(HWND, int32_t message, WPARAM, LPARAM) {
+    return message == WM_CREATE ? -1 : 0;
+}
 
 void register_test_class(const char* name, WNDPROC procedure) {
     WNDCLASS window_class{};
@@ -264,17 +267,15 @@ TEST_P(Fatal, EndsTheProcessWithCodeOneAfterTheErrorBox) {
         ::testing::ExitedWithCode(1), std::string("box \\[Error\\] \\[") + c.box + "\\] style 0");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, Fatal,
-    ::testing::Values(
-        FatalCase{"Registration", platform::testing::Failure::RegisterClass,
-                  "Errore di registro per la rispettiva applicazione!"},
-        FatalCase{"Window", platform::testing::Failure::CreateWindow,
-                  "Impossibile creare la finestra per la rispettiva applicazione!"},
-        // UTF-8 of the single Windows-1252 byte 0xE8 that the text carries.
-        FatalCase{"PixelFormat", platform::testing::Failure::ChoosePixelFormat,
-                  "la rispettiva applicazione non \xC3\xA8 stata inizilizata!"}),
-    [](const ::testing::TestParamInfo<FatalCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Steps, Fatal,
+                         ::testing::Values(FatalCase{"Registration", platform::testing::Failure::RegisterClass,
+                                                     "Errore di registro per la rispettiva applicazione!"},
+                                           FatalCase{"Window", platform::testing::Failure::CreateWindow,
+                                                     "Impossibile creare la finestra per la rispettiva applicazione!"},
+                                           // UTF-8 of the single Windows-1252 byte 0xE8 that the text carries.
+                                           FatalCase{"PixelFormat", platform::testing::Failure::ChoosePixelFormat,
+                                                     "la rispettiva applicazione non \xC3\xA8 stata inizilizata!"}),
+                         [](const ::testing::TestParamInfo<FatalCase>& info) { return std::string(info.param.name); });
 
 TEST(FatalSecondCreation, ASecondWindowFailsAtRegistration) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");

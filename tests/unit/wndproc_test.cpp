@@ -1,12 +1,13 @@
 // GLWNDPROC driven with messages, straight or through the queue: activity, keys, mouse camera, free
 // mouse-look, hooks and the frame-rate title.
+#include "corvel/wndproc.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <string>
 
 #include "corvel/state.h"
-#include "corvel/wndproc.h"
 #include "platform/cursor.h"
 #include "platform/dialog.h"
 #include "platform/queue.h"
@@ -228,7 +229,9 @@ TEST_F(WndProc, FrameRateTitle) {
     SETTITLENAME = kName;
     VIEWFPS = true;
     const FrameRateCase cases[] = {
-        {300, 1, "60"},        {2, 1, "1"},     {0, 1, "1"},
+        {300, 1, "60"},
+        {2, 1, "1"},
+        {0, 1, "1"},
         {3000000, 1000, "600000000"},          // past 32 bits in the product
         {INT32_MAX, INT32_MAX, "2147483647"},  // past even 64 bits: saturated
         {INT32_MAX, -1000, "1"},
