@@ -38,8 +38,12 @@ Bytes read_file(const fs::path& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-unsigned le16(const Bytes& b, size_t at) { return b[at] | b[at + 1] << 8; }
-uint32_t le32(const Bytes& b, size_t at) { return le16(b, at) | static_cast<uint32_t>(le16(b, at + 2)) << 16; }
+unsigned le16(const Bytes& b, size_t at) {
+    return b[at] | b[at + 1] << 8;
+}
+uint32_t le32(const Bytes& b, size_t at) {
+    return le16(b, at) | static_cast<uint32_t>(le16(b, at + 2)) << 16;
+}
 
 class MakeAssets : public ::testing::Test {
 protected:
@@ -96,7 +100,9 @@ struct Decoded {
     uint32_t at(unsigned x, unsigned stored_row) const { return pixels[stored_row * width + x]; }
 };
 
-uint32_t pixel_at(const Bytes& b, size_t at) { return le32(b, at); }
+uint32_t pixel_at(const Bytes& b, size_t at) {
+    return le32(b, at);
+}
 
 Decoded decode_tga(const Bytes& b, uint8_t expected_type) {
     Decoded d;

@@ -25,12 +25,12 @@ Image render_sheet(int across, int down, int cell_size, const CellShader& shade)
 
 // A billowy puff: fractal density shaped into a round blob whose outline the noise frays.
 struct PuffShape {
-    float radius;     // where the density has faded out, in cell units (r)
-    float softness;   // width of the fade at the outline
-    float scale;      // noise frequency across the cell
-    float warp;       // how far the noise is pushed around by noise of its own
-    float fray;       // how much the noise moves the outline
-    float contrast;   // how much the noise varies the density inside
+    float radius;    // where the density has faded out, in cell units (r)
+    float softness;  // width of the fade at the outline
+    float scale;     // noise frequency across the cell
+    float warp;      // how far the noise is pushed around by noise of its own
+    float fray;      // how much the noise moves the outline
+    float contrast;  // how much the noise varies the density inside
     int octaves;
 };
 
@@ -38,6 +38,8 @@ struct PuffShape {
 float puff_density(const CellPoint& p, const Noise& noise, const PuffShape& shape);
 
 // A seed for cell `index` of the sheet `sheet_seed`, so that no two cells look alike.
-inline uint32_t cell_seed(uint32_t sheet_seed, int index) { return hash32(sheet_seed, index, 0x5EED); }
+inline uint32_t cell_seed(uint32_t sheet_seed, int index) {
+    return hash32(sheet_seed, index, 0x5EED);
+}
 
 }  // namespace assets

@@ -18,7 +18,9 @@ constexpr Rgba kCoolStone{0.47f, 0.47f, 0.46f, 1};
 constexpr Rgba kGrout{0.15f, 0.14f, 0.13f, 1};
 constexpr Rgba kStain{0.33f, 0.29f, 0.24f, 1};
 
-int wrap(int v) { return ((v % kTiles) + kTiles) % kTiles; }
+int wrap(int v) {
+    return ((v % kTiles) + kTiles) % kTiles;
+}
 
 struct Floor {
     Noise edge_warp{kSeed, 8};
@@ -57,7 +59,8 @@ struct Floor {
         Rgba c = face(u, v, tx, ty, x, y) * (1.0f + bevel);
         const float d = std::min(std::min(u, kTile - u), std::min(v, kTile - v));
         // Dirt gathers along the grout and in broad patches where feet wear the floor least.
-        const float grime = 0.35f * (1.0f - smoothstep(chip, chip + 9.0f, d)) + 0.6f * smoothstep(0.55f, 0.95f, 1.0f - w);
+        const float grime =
+            0.35f * (1.0f - smoothstep(chip, chip + 9.0f, d)) + 0.6f * smoothstep(0.55f, 0.95f, 1.0f - w);
         c = mix(c, kStain, clamp01(grime));
         const Rgba grout = kGrout * (0.8f + 0.4f * grit.fbm(x * s * 4, y * s * 4, 3));
         c = mix(grout, c, smoothstep(chip - 0.8f, chip + 0.6f, d));

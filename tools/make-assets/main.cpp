@@ -30,10 +30,11 @@ int main(int argc, char** argv) {
     }
     using assets::TgaEncoding;
     const std::string dir = std::string(argv[1]) + "/";
-    const bool ok = write_file(dir + "Floor01.bmp", assets::encode_bmp(assets::make_floor())) &&
-                    write_file(dir + "flare01.tga", encode_tga(assets::make_flare(), TgaEncoding::uncompressed)) &&
-                    write_file(dir + "CloudsParticles4.tga", encode_tga(assets::make_vapour(), TgaEncoding::run_length)) &&
-                    write_file(dir + "ExplosionParticles.tga", encode_tga(assets::make_fire(), TgaEncoding::run_length)) &&
-                    write_file(dir + "CloudsParticles3.tga", encode_tga(assets::make_smoke(), TgaEncoding::run_length));
+    const bool ok =
+        write_file(dir + "Floor01.bmp", assets::encode_bmp(assets::make_floor())) &&
+        write_file(dir + "flare01.tga", encode_tga(assets::make_flare(), TgaEncoding::uncompressed)) &&
+        write_file(dir + "CloudsParticles4.tga", encode_tga(assets::make_vapour(), TgaEncoding::run_length)) &&
+        write_file(dir + "ExplosionParticles.tga", encode_tga(assets::make_fire(), TgaEncoding::run_length)) &&
+        write_file(dir + "CloudsParticles3.tga", encode_tga(assets::make_smoke(), TgaEncoding::run_length));
     return ok ? 0 : 1;
 }

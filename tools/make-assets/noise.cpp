@@ -14,7 +14,9 @@ int wrap(int v, int period) {
     return m < 0 ? m + period : m;
 }
 
-float fade(float t) { return t * t * t * (t * (t * 6.0f - 15.0f) + 10.0f); }
+float fade(float t) {
+    return t * t * t * (t * (t * 6.0f - 15.0f) + 10.0f);
+}
 
 float corner(uint32_t seed, int period, int ix, int iy, float dx, float dy) {
     const float angle = hash01(seed, wrap(ix, period), wrap(iy, period)) * kTwoPi;
@@ -23,10 +25,12 @@ float corner(uint32_t seed, int period, int ix, int iy, float dx, float dy) {
 
 // The octaves share one loop; `shape` turns each raw octave into its contribution.
 template <typename Shape>
-float octave_sum(uint32_t seed, int period, float x, float y, int octaves, Shape shape, float (*sample)(uint32_t, int, float, float)) {
+float octave_sum(uint32_t seed, int period, float x, float y, int octaves, Shape shape,
+                 float (*sample)(uint32_t, int, float, float)) {
     float sum = 0.0f, amplitude = 1.0f, norm = 0.0f, frequency = 1.0f;
     for (int k = 0; k < octaves; ++k) {
-        sum += amplitude * shape(sample(seed + 0x9E3779B9u * static_cast<uint32_t>(k), period << k, x * frequency, y * frequency));
+        sum += amplitude *
+               shape(sample(seed + 0x9E3779B9u * static_cast<uint32_t>(k), period << k, x * frequency, y * frequency));
         norm += amplitude;
         amplitude *= 0.5f;
         frequency *= 2.0f;
@@ -46,7 +50,9 @@ uint32_t hash32(uint32_t seed, int32_t x, int32_t y) {
     return h;
 }
 
-float hash01(uint32_t seed, int32_t x, int32_t y) { return static_cast<float>(hash32(seed, x, y) >> 8) * (1.0f / 16777216.0f); }
+float hash01(uint32_t seed, int32_t x, int32_t y) {
+    return static_cast<float>(hash32(seed, x, y) >> 8) * (1.0f / 16777216.0f);
+}
 
 float Noise::gradient_at(uint32_t seed, int period, float x, float y) {
     const float fx = std::floor(x), fy = std::floor(y);
@@ -64,11 +70,13 @@ float Noise::gradient_at(uint32_t seed, int period, float x, float y) {
 }
 
 float Noise::fbm(float x, float y, int octaves) const {
-    return octave_sum(seed_, period_, x, y, octaves, [](float n) { return n; }, &Noise::gradient_at);
+    return octave_sum(
+        seed_, period_, x, y, octaves, [](float n) { return n; }, &Noise::gradient_at);
 }
 
 float Noise::turbulence(float x, float y, int octaves) const {
-    return octave_sum(seed_, period_, x, y, octaves, [](float n) { return std::fabs(n); }, &Noise::gradient_at);
+    return octave_sum(
+        seed_, period_, x, y, octaves, [](float n) { return std::fabs(n); }, &Noise::gradient_at);
 }
 
 }  // namespace assets

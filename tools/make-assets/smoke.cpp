@@ -1,4 +1,6 @@
 // Smoke puffs for ordinary transparency: soft grey-brown billows, lighter where they face the light.
+#include <cmath>
+
 #include "assets.h"
 #include "cell.h"
 
@@ -18,7 +20,7 @@ Image make_smoke() {
         const Noise noise(cell_seed(kSeed, p.index));
         const float density = puff_density(p, noise, kBillows);
         // Broad billows facing up-left are lit: compare with the density a little way towards the light.
-        const CellPoint towards{p.x - 0.08f, p.y + 0.08f, p.r, p.index};
+        const CellPoint towards{p.x - 0.08f, p.y + 0.08f, std::hypot(p.x - 0.08f, p.y + 0.08f), p.index};
         const float relief = puff_density(towards, noise, kBroad) - puff_density(p, noise, kBroad);
         Rgba c = mix(kShadow, kLit, clamp01(0.5f - 1.8f * relief + 0.3f * (density - 0.5f)));
         c.a = 0.75f * smoothstep(0.0f, 1.0f, density);

@@ -15,9 +15,13 @@ void put16(std::vector<uint8_t>& out, int v) {
     out.push_back(static_cast<uint8_t>((v >> 8) & 0xFF));
 }
 
-void put_pixel(std::vector<uint8_t>& out, const Pixel& p) { out.insert(out.end(), p.begin(), p.end()); }
+void put_pixel(std::vector<uint8_t>& out, const Pixel& p) {
+    out.insert(out.end(), p.begin(), p.end());
+}
 
-Pixel file_pixel(const Rgba& c) { return {to_byte(c.b), to_byte(c.g), to_byte(c.r), to_byte(c.a)}; }
+Pixel file_pixel(const Rgba& c) {
+    return {to_byte(c.b), to_byte(c.g), to_byte(c.r), to_byte(c.a)};
+}
 
 // One stored row as file pixels; stored row 0 is the picture's bottom row.
 std::vector<Pixel> stored_row(const Image& image, int stored) {
@@ -51,8 +55,8 @@ void encode_row(std::vector<uint8_t>& out, const std::vector<Pixel>& row) {
 }  // namespace
 
 std::vector<uint8_t> encode_tga(const Image& image, TgaEncoding encoding) {
-    std::vector<uint8_t> out = {0, 0, static_cast<uint8_t>(encoding == TgaEncoding::uncompressed ? 2 : 10),
-                                0, 0, 0, 0, 0, 0, 0, 0, 0};
+    std::vector<uint8_t> out = {
+        0, 0, static_cast<uint8_t>(encoding == TgaEncoding::uncompressed ? 2 : 10), 0, 0, 0, 0, 0, 0, 0, 0, 0};
     put16(out, image.width);
     put16(out, image.height);
     out.push_back(32);
