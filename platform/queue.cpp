@@ -43,6 +43,7 @@ struct Queue {
     Entry last_key{};                          // the key message most recently taken, for translate_message
     uint32_t buttons = 0;                      // MK_ button bits as the layer has seen them
     POINT last_pointer{INT32_MIN, INT32_MIN};  // screen position of the latest motion message
+    POINT last_global{INT32_MIN, INT32_MIN};   // the global pointer position as last read
     uint32_t next_thread_timer = 0x7FFF;
 };
 
@@ -268,7 +269,9 @@ void translate_event(const SDL_Event& event) {
 }
 
 // While a window holds the capture, motion outside every window of ours still reaches it: SDL reports it
-// only when its own capture took hold, so the pointer is also followed directly.
+// only when its own capture took hold, so the pointer is also followed directly. SDL's global pointer
+// state can lag behind its motion events (it is refreshed from raw input), so only a change of the
+// global reading itself counts; otherwise a stale reading would overwrite the newer event position.
 void follow_captured_pointer() {
     const HWND capture = get_capture();
     const HWND top = top_level_of(capture);
@@ -277,7 +280,9 @@ void follow_captured_pointer() {
     POINT screen{};
     get_cursor_pos(&screen);
     Queue& state = queue();
-    if (screen.X == state.last_pointer.X && screen.Y == state.last_pointer.Y) return;
+    const bool moved = screen.X != state.last_global.X || screen.Y != state.last_global.Y;
+    state.last_global = screen;
+    if (!moved || (screen.X == state.last_pointer.X && screen.Y == state.last_pointer.Y)) return;
     post_mouse(top, WM_MOUSEMOVE, POINT{screen.X - top_window->rect.left, screen.Y - top_window->rect.top},
                state.buttons | mk_from_sdl_state(SDL_GetGlobalMouseState(nullptr, nullptr)));
 }
