@@ -72,29 +72,36 @@ SDL_Surface* read_bmp(const char* name) {
     return SDL_LoadBMP_RW(file, 1);
 }
 
+// The picture in the format the bitmap keeps, taking ownership of `loaded`; surfaces are released as soon
+// as they are copied, so a large picture is never held three times over.
+SDL_Surface* in_format(SDL_Surface* loaded, Uint32 format) {
+    if (loaded->format->format == format) return loaded;
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, format, 0);
+    SDL_FreeSurface(loaded);
+    return converted;
+}
+
 // SDL surfaces are top-down with a pitch of SDL's choosing; a DIB section is bottom-up with rows
-// padded to 4 bytes.
+// padded to 4 bytes. Takes ownership of `loaded`.
 std::unique_ptr<Bitmap> to_dib(SDL_Surface* loaded) {
     const bool has_x = loaded->format->BitsPerPixel == 32;
-    SDL_Surface* converted =
-        SDL_ConvertSurfaceFormat(loaded, has_x ? SDL_PIXELFORMAT_BGRA32 : SDL_PIXELFORMAT_BGR24, 0);
-    if (!converted) return nullptr;
+    SDL_Surface* picture = in_format(loaded, has_x ? SDL_PIXELFORMAT_BGRA32 : SDL_PIXELFORMAT_BGR24);
+    if (!picture) return nullptr;
     auto bitmap = std::make_unique<Bitmap>();
-    bitmap->width = converted->w;
-    bitmap->height = converted->h;
+    bitmap->width = picture->w;
+    bitmap->height = picture->h;
     bitmap->bits_pixel = has_x ? 32 : 24;
-    const size_t row_bytes = static_cast<size_t>(converted->w) * (has_x ? 4 : 3);
+    const size_t row_bytes = static_cast<size_t>(picture->w) * (has_x ? 4 : 3);
     bitmap->width_bytes = static_cast<int32_t>((row_bytes + 3) / 4 * 4);
-    bitmap->bits.assign(static_cast<size_t>(bitmap->width_bytes) * converted->h, 0);
-    SDL_LockSurface(converted);
-    for (int32_t row = 0; row < converted->h; ++row) {
-        const auto* source =
-            static_cast<const uint8_t*>(converted->pixels) + static_cast<size_t>(row) * converted->pitch;
-        const size_t target_row = static_cast<size_t>(converted->h - 1 - row);
+    bitmap->bits.assign(static_cast<size_t>(bitmap->width_bytes) * picture->h, 0);
+    SDL_LockSurface(picture);
+    for (int32_t row = 0; row < picture->h; ++row) {
+        const auto* source = static_cast<const uint8_t*>(picture->pixels) + static_cast<size_t>(row) * picture->pitch;
+        const size_t target_row = static_cast<size_t>(picture->h - 1 - row);
         std::memcpy(bitmap->bits.data() + target_row * bitmap->width_bytes, source, row_bytes);
     }
-    SDL_UnlockSurface(converted);
-    SDL_FreeSurface(converted);
+    SDL_UnlockSurface(picture);
+    SDL_FreeSurface(picture);
     return bitmap;
 }
 
@@ -105,7 +112,6 @@ HBITMAP load_image(HINSTANCE /*instance*/, const char* name, uint32_t type, int3
     SDL_Surface* loaded = read_bmp(name);
     if (!loaded) return 0;
     std::unique_ptr<Bitmap> bitmap = to_dib(loaded);
-    SDL_FreeSurface(loaded);
     return bitmap ? bitmaps().add(std::move(bitmap)) : 0;
 }
 
