@@ -41,25 +41,20 @@ class Xvfb:
         self.display = None
 
     def __enter__(self):
-        for number in range(150, 250):
-            if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                continue
-            self.process = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", f"{self.size}x24", "-nolisten", "tcp"],
-                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            self.display = f":{number}"
-            try:
-                wait_until(self._ready, 10, "Xvfb " + self.display)
-                return self
-            except Failure:
-                self.process.kill()
-                self.process.wait()
-        raise Failure("no free display for Xvfb")
-
-    def _ready(self):
-        if self.process.poll() is not None:
-            raise Failure("Xvfb ended at start")
-        return subprocess.run(["xdpyinfo"], env=self.env(), stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL).returncode == 0
+        # Xvfb picks a free display itself and tells us which once it accepts connections, so tests
+        # running side by side never race for the same display number.
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{self.size}x24",
+                                         "-nolisten", "tcp"], pass_fds=[write_end],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as announced:
+            number = announced.readline().strip()
+        if not number:
+            self.process.kill()
+            raise Failure("Xvfb did not start")
+        self.display = ":" + number
+        return self
 
     def env(self):
         env = dict(os.environ)
