@@ -100,34 +100,23 @@ class Shot:
                 count += 1
         return tuple(c / max(count, 1) for c in total)
 
-    def difference(self, other, x0=0, y0=0, x1=None, y1=None, step=4):
-        """Mean absolute channel difference over a region."""
-        x1 = self.width if x1 is None else x1
-        y1 = self.height if y1 is None else y1
-        total = 0
-        count = 0
-        for y in range(y0, y1, step):
-            for x in range(x0, x1, step):
+    def _distances(self, other, step):
+        """Sum of channel differences at every sampled pixel."""
+        for y in range(0, self.height, step):
+            for x in range(0, self.width, step):
                 a = self.pixel(x, y)
                 b = other.pixel(x, y)
-                total += abs(a[0] - b[0]) + abs(a[1] - b[1]) + abs(a[2] - b[2])
-                count += 3
-        return total / max(count, 1)
+                yield abs(a[0] - b[0]) + abs(a[1] - b[1]) + abs(a[2] - b[2])
 
-    def changed_fraction(self, other, threshold=40, x0=0, y0=0, x1=None, y1=None, step=4):
+    def difference(self, other, step=4):
+        """Mean absolute channel difference."""
+        distances = list(self._distances(other, step))
+        return sum(distances) / max(3 * len(distances), 1)
+
+    def changed_fraction(self, other, threshold=40, step=4):
         """Fraction of sampled pixels whose colour moved by more than threshold (sum of channels)."""
-        x1 = self.width if x1 is None else x1
-        y1 = self.height if y1 is None else y1
-        changed = 0
-        count = 0
-        for y in range(y0, y1, step):
-            for x in range(x0, x1, step):
-                a = self.pixel(x, y)
-                b = other.pixel(x, y)
-                if abs(a[0] - b[0]) + abs(a[1] - b[1]) + abs(a[2] - b[2]) > threshold:
-                    changed += 1
-                count += 1
-        return changed / max(count, 1)
+        distances = list(self._distances(other, step))
+        return sum(1 for d in distances if d > threshold) / max(len(distances), 1)
 
     def save_png(self, path):
         subprocess.run(["/usr/bin/convert", "-size", f"{self.width}x{self.height}", "-depth", "8", "rgb:-", path],
@@ -233,6 +222,26 @@ class Demo:
         if len(data) != window.width * window.height * 3:
             raise Failure(f"screenshot of {window} gave {len(data)} bytes")
         return Shot(window.width, window.height, data)
+
+    def still_shot(self, window, timeout=90, tolerance=1.0):
+        """Waits until two screenshots in a row are the same picture and returns the later one."""
+        previous = self.screenshot(window)
+
+        def still():
+            nonlocal previous
+            shot = self.screenshot(window)
+            same = shot.difference(previous) < tolerance
+            previous = shot
+            return shot if same else None
+        return wait_until(still, timeout, "a still picture", interval=0.3)
+
+    def launch(self):
+        """Starts the demo, answers No to the full-screen question and focuses its window."""
+        self.start()
+        self.answer_question(full_screen=False)
+        window = self.wait_window(TITLE)
+        self.focus(window)
+        return window
 
     def close_window(self, window):
         """The close button: a WM_DELETE_WINDOW client message, as a window manager sends it."""

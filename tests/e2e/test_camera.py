@@ -1,20 +1,6 @@
 """The mouse camera: a left drag turns the view, a right drag moves it nearer."""
 
-from harness import TITLE, Demo, Failure, Xvfb, run_cases, wait_until
-
-STILL = 1.0
-
-
-def still_view(demo, window):
-    previous = demo.screenshot(window)
-
-    def still():
-        nonlocal previous
-        shot = demo.screenshot(window)
-        same = shot.difference(previous) < STILL
-        previous = shot
-        return shot if same else None
-    return wait_until(still, 90, "a still view", interval=0.3)
+from harness import Demo, Failure, Xvfb, run_cases
 
 
 def lit_fraction(shot):
@@ -29,10 +15,8 @@ def lit_fraction(shot):
 
 
 def settled_demo(xvfb):
-    demo = Demo(xvfb).start()
-    demo.answer_question(full_screen=False)
-    window = demo.wait_window(TITLE)
-    demo.focus(window)
+    demo = Demo(xvfb)
+    window = demo.launch()
     demo.key_down("z")  # hold the explosion back, so only the camera changes the picture
     return demo, window
 
@@ -41,9 +25,9 @@ def a_left_drag_turns_the_view():
     with Xvfb() as xvfb:
         demo, window = settled_demo(xvfb)
         try:
-            before = still_view(demo, window)
+            before = demo.still_shot(window)
             demo.drag(window, 1, (400, 300), (520, 300))
-            after = still_view(demo, window)
+            after = demo.still_shot(window)
             if after.changed_fraction(before) < 0.1:
                 raise Failure("the view did not turn")
             # A turn about the vertical axis keeps the floor's area roughly the same.
@@ -57,9 +41,9 @@ def a_right_drag_down_moves_the_view_nearer():
     with Xvfb() as xvfb:
         demo, window = settled_demo(xvfb)
         try:
-            before = still_view(demo, window)
+            before = demo.still_shot(window)
             demo.drag(window, 3, (400, 250), (400, 300))
-            after = still_view(demo, window)
+            after = demo.still_shot(window)
             if lit_fraction(after) < lit_fraction(before) * 1.1:
                 raise Failure(f"floor did not grow: {lit_fraction(before):.3f} -> {lit_fraction(after):.3f}")
         finally:

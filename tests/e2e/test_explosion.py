@@ -3,33 +3,21 @@ holding Z keeps it from showing."""
 
 import time
 
-from harness import TITLE, Demo, Failure, Xvfb, run_cases, wait_until
+from harness import Demo, Failure, Xvfb, run_cases, wait_until
 
 STILL = 1.0        # mean channel difference under which two frames count as the same picture
 VISIBLE = 0.02     # fraction of the view that must change for the explosion to count as showing
 
 
 def launched(xvfb):
-    demo = Demo(xvfb).start()
-    demo.answer_question(full_screen=False)
-    window = demo.wait_window(TITLE)
-    demo.focus(window)
-    return demo, window
+    demo = Demo(xvfb)
+    return demo, demo.launch()
 
 
 def floor_only(demo, window):
     """Holds Z until the picture is still: the floor alone, the explosion held at its start."""
     demo.key_down("z")
-    previous = demo.screenshot(window)
-
-    def still():
-        nonlocal previous
-        shot = demo.screenshot(window)
-        same = shot.difference(previous) < STILL
-        previous = shot
-        return shot if same else None
-    reference = wait_until(still, 30, "a still picture while Z is held", interval=0.3)
-    return reference
+    return demo.still_shot(window, timeout=30, tolerance=STILL)
 
 
 def record_until_still(demo, window, reference, timeout=90):

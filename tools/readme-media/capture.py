@@ -6,17 +6,15 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tests/e2e"))
-from harness import TITLE, Demo, Xvfb  # noqa: E402
+from harness import Demo, Xvfb  # noqa: E402
 
 
 def main(outdir):
     os.makedirs(outdir, exist_ok=True)
     with Xvfb() as xvfb:
-        demo = Demo(xvfb).start()
+        demo = Demo(xvfb)
         try:
-            demo.answer_question(full_screen=False)
-            window = demo.wait_window(TITLE)
-            demo.focus(window)
+            window = demo.launch()
             demo.key_down("z")
             time.sleep(1.0)
             floor = demo.screenshot(window)
