@@ -179,16 +179,14 @@ HINSTANCE get_module_handle(const char* module_name) {
     return module_name ? 0 : MODULE_INSTANCE;
 }
 
+// A plain class is an extended one without a small icon.
 ATOM register_class(const WNDCLASS* window_class) {
     if (!window_class) return 0;
-    WindowClass entry;
-    entry.style = window_class->style;
-    entry.procedure = window_class->lpfnWndProc;
-    entry.instance = window_class->hInstance;
-    entry.icon = window_class->hIcon;
-    entry.cursor = window_class->hCursor;
-    entry.background = window_class->hbrBackground;
-    return add_class(window_class->lpszClassName, entry);
+    const WNDCLASSEX extended{sizeof(WNDCLASSEX),          window_class->style,         window_class->lpfnWndProc,
+                              window_class->cbClsExtra,    window_class->cbWndExtra,    window_class->hInstance,
+                              window_class->hIcon,         window_class->hCursor,       window_class->hbrBackground,
+                              window_class->lpszMenuName,  window_class->lpszClassName, 0};
+    return register_class_ex(&extended);
 }
 
 ATOM register_class_ex(const WNDCLASSEX* window_class) {
