@@ -163,8 +163,18 @@ uint16_t control_character(int32_t vk, bool control) {
     }
 }
 
+// Keys go to the window that has the keyboard. SDL applies X11 focus changes late and meanwhile reports
+// keys without a window; they still belong to the foreground window, or else to the one that had the
+// last key, as they would on Windows.
+HWND key_target(uint32_t native_id) {
+    if (const HWND window = window_from_native_id(native_id)) return window;
+    if (const HWND foreground = get_foreground_window()) return foreground;
+    const HWND previous = queue().last_key.msg.hwnd;
+    return is_window(previous) ? previous : 0;
+}
+
 void post_key(const SDL_KeyboardEvent& event) {
-    const HWND window = window_from_native_id(event.windowID);
+    const HWND window = key_target(event.windowID);
     const int32_t vk = virtual_key_from_sdl(event.keysym.sym);
     if (!window || !vk) return;
     const bool down = event.state == SDL_PRESSED;

@@ -70,23 +70,30 @@ def holding_z_keeps_it_from_showing():
 
 
 def a_tap_of_z_restarts_it_mid_way():
+    # Measured in wall time, so both explosions are timed the same way, one right after the other, from a
+    # tap of Z until the floor is bare again, with screenshots taken all along: taking them slows the
+    # frame rate, and so the explosion, by itself. A second tap well into the second one starts it over.
     with Xvfb() as xvfb:
         demo, window = launched(xvfb)
         try:
             reference = floor_only(demo, window)
             demo.key_up("z")
+            record_until_still(demo, window, reference)
+
+            demo.tap("z")
             began = time.monotonic()
             record_until_still(demo, window, reference)
             whole = time.monotonic() - began
 
             demo.tap("z")
             began = time.monotonic()
-            wait_until(lambda: demo.screenshot(window).changed_fraction(reference) > VISIBLE, 30, "the explosion")
-            time.sleep(whole / 3)
+            while time.monotonic() - began < whole * 0.6:
+                if demo.screenshot(window).changed_fraction(reference) < 0.002 and time.monotonic() - began > 0.5:
+                    raise Failure(f"the explosion was over {time.monotonic() - began:.1f}s after the second tap")
             demo.tap("z")
             record_until_still(demo, window, reference)
             restarted = time.monotonic() - began
-            if restarted < whole * 1.15:
+            if restarted < whole * 1.25:
                 raise Failure(f"a restarted explosion lasted {restarted:.1f}s, a whole one {whole:.1f}s")
         finally:
             demo.stop()

@@ -69,10 +69,12 @@ protected:
         return found;
     }
 
-    void key(uint32_t type, SDL_Keycode sym, uint16_t mod = KMOD_NONE, uint8_t repeat = 0) const {
+    // A windowless key is one SDL reports while it has not yet applied a focus change.
+    void key(uint32_t type, SDL_Keycode sym, uint16_t mod = KMOD_NONE, uint8_t repeat = 0,
+             bool windowless = false) const {
         SDL_Event event{};
         event.type = type;
-        event.key.windowID = id_;
+        event.key.windowID = windowless ? 0 : id_;
         event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
         event.key.repeat = repeat;
         event.key.keysym.sym = sym;
@@ -136,6 +138,17 @@ TEST_F(QueueGl, KeysArriveByVirtualKeyCodeWithAutoRepeat) {
     EXPECT_EQ(static_cast<uint32_t>(keys[3].lParam) >> 30, 3u);
     EXPECT_EQ(keys[4].wParam, 99);
     EXPECT_EQ(keys[5].wParam, 112);
+}
+
+TEST_F(QueueGl, KeysWithoutAWindowGoToTheForegroundWindow) {
+    platform::testing::set_foreground(window_);
+    key(SDL_KEYDOWN, SDLK_z, KMOD_NONE, 0, true);
+    key(SDL_KEYUP, SDLK_z, KMOD_NONE, 0, true);
+    const auto keys = take({WM_KEYDOWN, WM_KEYUP});
+    ASSERT_EQ(keys.size(), 2u);
+    EXPECT_EQ(keys[0].hwnd, window_);
+    EXPECT_EQ(keys[1].hwnd, window_);
+    EXPECT_EQ(keys[1].message, static_cast<uint32_t>(WM_KEYUP));
 }
 
 TEST_F(QueueGl, AltCombinationsAndF10AreSystemKeys) {
