@@ -170,7 +170,10 @@ class Demo:
                 if window.name == name and self.viewable(window):
                     return window
             return None
-        return wait_until(find, timeout, f"window {name!r}")
+        try:
+            return wait_until(find, timeout, f"window {name!r}")
+        except Failure as failure:
+            raise Failure(f"{failure}; windows: {self.windows()}") from None
 
     def check_alive(self):
         if self.process.poll() is not None:
@@ -186,9 +189,20 @@ class Demo:
         self.run("xdotool", "key", "--clearmodifiers", key)
 
     def answer_question(self, full_screen):
-        box = self.wait_window(QUESTION_CAPTION)
-        self.press(box, "Return" if full_screen else "Escape")
-        return box
+        return self.answer_box(QUESTION_CAPTION, "Return" if full_screen else "Escape")
+
+    def answer_box(self, caption, key):
+        """Presses key in the box; a box that is mapped but not yet listening misses it, so it is pressed
+        again for as long as the box stays."""
+        box = self.wait_window(caption)
+        for _ in range(10):
+            self.press(box, key)
+            try:
+                wait_until(lambda: not any(w.id == box.id for w in self.windows()), 2, "the box to close")
+                return box
+            except Failure:
+                self.check_alive()
+        raise Failure(f"the box {caption!r} does not take {key}")
 
     def focus(self, window):
         self.run("xdotool", "windowfocus", "--sync", str(window.id))

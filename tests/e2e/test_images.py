@@ -28,8 +28,7 @@ def a_damaged_tga_is_reported_and_the_demo_runs_on():
         demo.start()
         try:
             demo.answer_question(full_screen=False)
-            box = demo.wait_window("Invalid Image")
-            demo.press(box, "Return")
+            demo.answer_box("Invalid Image", "Return")
             window = demo.wait_window(TITLE)
             wait_until(lambda: sum(demo.screenshot(window).region_mean(300, 440, 500, 500)) > 30, 20, "the floor")
             demo.check_alive()
