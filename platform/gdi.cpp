@@ -48,12 +48,14 @@ bool plausible_size(SDL_RWops* file) {
     const size_t got = SDL_RWread(file, header, 1, sizeof header);
     const Sint64 file_size = SDL_RWsize(file);
     SDL_RWseek(file, 0, RW_SEEK_SET);
-    if (got < 26) return true;
+    // A file cut short inside its own headers holds no picture; SDL would read what is missing as zeros.
+    if (got < 18) return false;
     const bool core = little_endian(header + 14, 4) == 12;
+    if (got < (core ? 26u : sizeof header)) return false;
     const uint64_t width = core ? little_endian(header + 18, 2) : magnitude(little_endian(header + 18, 4));
     const uint64_t height = core ? little_endian(header + 20, 2) : magnitude(little_endian(header + 22, 4));
     const uint64_t depth = little_endian(header + (core ? 24 : 28), 2);
-    const uint32_t compression = core || got < sizeof header ? 0 : little_endian(header + 30, 4);
+    const uint32_t compression = core ? 0 : little_endian(header + 30, 4);
     if (width * height > max_pixels) return false;
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;  // plain or bit fields
     if (!uncompressed || width == 0 || height == 0) return true;

@@ -170,6 +170,10 @@ TEST_F(BitmapLoading, UnloadableRequestsGiveNoHandle) {
     // A header claiming 65535 x 65535 pixels is refused without trying to hold them.
     EXPECT_EQ(load(dir.write("huge.bmp", bmp_file(65535, 65535, 32, Bytes(16, 0)))), 0u);
     EXPECT_EQ(load(dir.write("huge-top-down.bmp", bmp_file(65535, -65535, 24, Bytes(16, 0)))), 0u);
+    // A core header cut one byte short, claiming 65534 x 65535 pixels.
+    EXPECT_EQ(load(dir.write("cut-core.bmp", {'B', 'M', 0x46, 0, 0, 0, 0, 0, 0, 0xFE, 0xFF, 0, 0, 0, 12, 0, 0, 0,
+                                               0xFE, 0xFF, 0xFF, 0xFF, 1, 0, 24})),
+              0u);
     EXPECT_EQ(platform::load_image(0, good.c_str(), 1 /* IMAGE_ICON */, 0, 0, kLoadFlags), 0u);
     EXPECT_EQ(platform::load_image(0, good.c_str(), platform::IMAGE_BITMAP, 0, 0, 0), 0u);
     EXPECT_EQ(platform::load_image(0, good.c_str(), platform::IMAGE_BITMAP, 4, 4, kLoadFlags), 0u);
