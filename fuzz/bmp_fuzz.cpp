@@ -1,34 +1,16 @@
 // Fuzzes the BMP depth probe and bitmap loading through a real file: every bitmap loaded is in the
 // Windows layout it claims, wholly readable, and released again.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
 #include "corvel/texture.h"
+#include "fuzz/fuzz_input.h"
 #include "platform/gdi.h"
 
-namespace {
-
-// A plain array, so the exit handler never sees a destroyed string.
-const char* input_path() {
-    static char path[64] = "";
-    if (!path[0]) {
-        std::snprintf(path, sizeof path, "/tmp/corvel-bmp-fuzz-%d.bmp", static_cast<int>(getpid()));
-        std::atexit([] { std::remove(input_path()); });
-    }
-    return path;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const char* path = input_path();
-    std::FILE* file = std::fopen(path, "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    const char* path = fuzz::write_input(data, size, ".bmp");
+    if (!path) return 0;
 
     const int32_t depth = corvel::GETBMPDEPTH(path);
     if (depth < 0 || depth > 0xFFFF) std::abort();

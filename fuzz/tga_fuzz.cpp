@@ -1,7 +1,5 @@
 // Fuzzes the TGA reader through a real file: any input either reads with no message box or is refused
 // with exactly one, and the file is closed either way.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -9,34 +7,27 @@
 
 #include "corvel/state.h"
 #include "corvel/tga.h"
+#include "fuzz/fuzz_input.h"
 #include "platform/dialog.h"
 
 namespace {
 
 int boxes = 0;
 
-// Installs the box counter on first use. A plain array, so the exit handler never sees a destroyed string.
-const char* input_path() {
-    static char path[64] = "";
-    if (!path[0]) {
-        platform::set_message_box_handler([](const std::string&, const std::string&, uint32_t) {
-            ++boxes;
-            return 1;
-        });
-        std::snprintf(path, sizeof path, "/tmp/corvel-tga-fuzz-%d.tga", static_cast<int>(getpid()));
-        std::atexit([] { std::remove(input_path()); });
-    }
-    return path;
-}
+// Counts the reader's message boxes in place of a person.
+const bool counting = [] {
+    platform::set_message_box_handler([](const std::string&, const std::string&, uint32_t) {
+        ++boxes;
+        return 1;
+    });
+    return true;
+}();
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const char* path = input_path();
-    std::FILE* file = std::fopen(path, "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    const char* path = fuzz::write_input(data, size, ".tga");
+    if (!path || !counting) return 0;
 
     boxes = 0;
     corvel::TGATEXTURE image = {};
