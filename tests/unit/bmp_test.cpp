@@ -45,6 +45,9 @@ struct Probe {
     int32_t depth;
 };
 
+// Test listings show the case by its name, not by its bytes.
+void PrintTo(const Probe& value, std::ostream* out) { *out << value.name; }
+
 Bytes with_field(Bytes file, size_t offset, std::initializer_list<uint8_t> bytes) {
     std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(offset));
     return file;

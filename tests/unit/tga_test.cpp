@@ -70,6 +70,9 @@ struct Refusal {
     std::string caption;
 };
 
+// Test listings show the case by its name, not by its bytes.
+void PrintTo(const Refusal& value, std::ostream* out) { *out << value.name; }
+
 std::vector<Refusal> refusals() {
     const std::string info = "Invalid texture information";
     const std::string memory = "Could not allocate memory for image";
