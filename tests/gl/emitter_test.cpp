@@ -81,11 +81,7 @@ class EmitterFrame : public gltest::GLTest {
 protected:
     void SetUp() override {
         GLTest::SetUp();
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-half_view, half_view, -half_view, half_view, -100, 100);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        flat_view(half_view, 100);
         // Culling stays on: a sprite that arrived wound clockwise would not be seen.
         glEnable(GL_CULL_FACE);
         glCullFace(GL_BACK);

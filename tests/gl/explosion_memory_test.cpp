@@ -61,11 +61,7 @@ class ExplosionMemory : public gltest::GLTest {
 protected:
     void SetUp() override {
         GLTest::SetUp();
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-40, 40, -40, 40, -200, 200);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        flat_view(40, 200);
     }
 
     // Starts, plays and restarts one explosion.

@@ -68,11 +68,7 @@ class ExplosionFrame : public gltest::GLTest {
 protected:
     void SetUp() override {
         GLTest::SetUp();
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-40, 40, -40, 40, -200, 200);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        flat_view(40, 200);
         glEnable(GL_CULL_FACE);
         glGenTextures(4, textures_);
         for (const GLuint t : textures_) glBindTexture(GL_TEXTURE_2D, t);

@@ -72,6 +72,14 @@ std::array<float, 4> GLTest::floats4(GLenum which) {
     return v;
 }
 
+void GLTest::flat_view(double half, double depth) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-half, half, -half, half, -depth, depth);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
 std::vector<uint8_t> GLTest::read_pixels(int x, int y, int width, int height) {
     std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

@@ -24,6 +24,9 @@ protected:
     static std::array<float, 16> matrix(GLenum which);
     static GLint integer(GLenum which);
     static std::array<float, 4> floats4(GLenum which);
+    // A square orthographic view, x and y from -half to half and z from -depth to depth, with an identity
+    // modelview: what is drawn maps straight onto the 256-pixel viewport.
+    static void flat_view(double half, double depth);
     // RGBA bytes of the back buffer, rows from the bottom.
     static std::vector<uint8_t> read_pixels(int x, int y, int width, int height);
 
