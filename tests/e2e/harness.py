@@ -70,6 +70,13 @@ class Xvfb:
             self.process.kill()
 
 
+def floor_is_lit(shot):
+    """The floor's front half lies below the explosion, in the lower middle of the view at any 4:3 size."""
+    w, h = shot.width, shot.height
+    r, g, b = shot.region_mean(w * 3 // 8, h * 11 // 15, w * 5 // 8, h * 5 // 6)
+    return r + g + b > 60
+
+
 class Window:
     def __init__(self, wid, name, width, height, x, y):
         self.id, self.name, self.width, self.height, self.x, self.y = wid, name, width, height, x, y
@@ -238,13 +245,14 @@ class Demo:
         return Shot(window.width, window.height, data)
 
     def still_shot(self, window, timeout=90, tolerance=1.0):
-        """Waits until two screenshots in a row are the same picture and returns the later one."""
+        """Waits until two screenshots in a row are the same picture of the lit floor and returns the later
+        one (the window is black and still, too, while the demo loads its images)."""
         previous = self.screenshot(window)
 
         def still():
             nonlocal previous
             shot = self.screenshot(window)
-            same = shot.difference(previous) < tolerance
+            same = shot.difference(previous) < tolerance and floor_is_lit(shot)
             previous = shot
             return shot if same else None
         return wait_until(still, timeout, "a still picture", interval=0.3)

@@ -1,19 +1,12 @@
 """Starting and ending the demo: the full-screen question, the window, Escape and the close button."""
 
-from harness import TITLE, Demo, Failure, Xvfb, run_cases, wait_until
+from harness import TITLE, Demo, Failure, Xvfb, floor_is_lit, run_cases, wait_until
 
 
 def started(xvfb, full_screen):
     demo = Demo(xvfb).start()
     demo.answer_question(full_screen)
     return demo, demo.wait_window(TITLE)
-
-
-def floor_is_lit(shot):
-    # The floor's front half lies below the explosion, in the lower middle of the view at any 4:3 size.
-    w, h = shot.width, shot.height
-    r, g, b = shot.region_mean(w * 3 // 8, h * 11 // 15, w * 5 // 8, h * 5 // 6)
-    return r + g + b > 60
 
 
 def answering_no_gives_an_800_by_600_window_with_the_title():
