@@ -42,10 +42,11 @@ class Xvfb:
 
     def __enter__(self):
         # Xvfb picks a free display itself and tells us which once it accepts connections, so tests
-        # running side by side never race for the same display number.
+        # running side by side never race for the same display number. Without -noreset the server
+        # resets whenever its last client leaves, and refuses a client that connects meanwhile.
         read_end, write_end = os.pipe()
-        self.process = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{self.size}x24",
-                                         "-nolisten", "tcp"], pass_fds=[write_end],
+        self.process = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0",
+                                         f"{self.size}x24", "-nolisten", "tcp"], pass_fds=[write_end],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as announced:
