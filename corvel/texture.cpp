@@ -15,10 +15,6 @@
 #include "corvel/tga.h"
 #include "platform/gdi.h"
 
-#ifndef GL_BGRA
-#define GL_BGRA 0x80E1
-#endif
-
 namespace corvel {
 namespace {
 

@@ -20,9 +20,8 @@ using gltest::GLCall;
 
 namespace {
 
-using Matrix = std::array<float, 16>;
-
-constexpr Matrix kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+using gltest::kIdentity;
+using gltest::Matrix;
 
 class Billboard : public gltest::GLTest {
 protected:

@@ -18,10 +18,10 @@ using namespace corvel;
 
 namespace {
 
-using Matrix = std::array<float, 16>;
+using gltest::Matrix;
 using Floats4 = std::array<float, 4>;
 
-constexpr Matrix kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+using gltest::kIdentity;
 
 class Setup : public gltest::GLTest {
 protected:

@@ -14,10 +14,6 @@
 #include "tests/gl/support/gl_context.h"
 #include "tests/unit/tga_bmp_files.h"
 
-#ifndef GL_BGRA
-#define GL_BGRA 0x80E1
-#endif
-
 using namespace imagetest;
 using namespace corvel;
 

@@ -48,8 +48,8 @@ void GLTest::TearDown() {
     }
 }
 
-std::array<float, 16> GLTest::matrix(GLenum which) {
-    std::array<float, 16> m{};
+Matrix GLTest::matrix(GLenum which) {
+    Matrix m{};
     glGetFloatv(which, m.data());
     return m;
 }

@@ -11,6 +11,10 @@
 
 namespace gltest {
 
+// A GL matrix as glGetFloatv gives it, column-major.
+using Matrix = std::array<float, 16>;
+constexpr Matrix kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
 class GLTest : public ::testing::Test {
 public:
     static constexpr int kWidth = 256;
@@ -21,7 +25,7 @@ protected:
     void TearDown() override;
 
     // The current matrix of a mode (GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX...), column-major.
-    static std::array<float, 16> matrix(GLenum which);
+    static Matrix matrix(GLenum which);
     static GLint integer(GLenum which);
     static std::array<float, 4> floats4(GLenum which);
     // A square orthographic view, x and y from -half to half and z from -depth to depth, with an identity
